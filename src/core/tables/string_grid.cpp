@@ -1,0 +1,84 @@
+#include "core/tables/string_grid.hpp"
+
+#include <algorithm>
+
+namespace core {
+
+namespace {
+const std::string kEmpty;
+}
+
+StringGrid::StringGrid(int colCount, int rowCount) {
+    setColCount(colCount);
+    setRowCount(rowCount);
+}
+
+bool StringGrid::setColCount(int n) {
+    int c = std::clamp(n, 0, kMaxCols);
+    cols_ = c;
+    return c == n;
+}
+
+bool StringGrid::setRowCount(int n) {
+    int r = std::clamp(n, 0, kMaxRows);
+    rows_ = r;
+    return r == n;
+}
+
+const std::string& StringGrid::cell(int col, int row) const {
+    if (row < 0 || col < 0 || row >= static_cast<int>(cells_.size())) return kEmpty;
+    const auto& cells = cells_[row];
+    if (col >= static_cast<int>(cells.size())) return kEmpty;
+    return cells[col];
+}
+
+void StringGrid::setCell(int col, int row, std::string text) {
+    if (row < 0 || col < 0 || row >= kMaxRows || col >= kMaxCols) return;
+    if (row >= static_cast<int>(cells_.size())) {
+        if (text.empty()) return;
+        cells_.resize(row + 1);
+    }
+    auto& cells = cells_[row];
+    if (col >= static_cast<int>(cells.size())) {
+        if (text.empty()) return;
+        cells.resize(col + 1);
+    }
+    cells[col] = std::move(text);
+}
+
+std::vector<std::string> StringGrid::row(int r) const {
+    std::vector<std::string> out;
+    out.reserve(cols_);
+    for (int c = 0; c < cols_; ++c) out.push_back(cell(c, r));
+    return out;
+}
+
+void StringGrid::setRow(int r, const std::vector<std::string>& cells) {
+    for (int c = 0; c < static_cast<int>(cells.size()); ++c) setCell(c, r, cells[c]);
+}
+
+void StringGrid::clearRow(int r) {
+    for (int c = 0; c < cols_; ++c) setCell(c, r, std::string());
+}
+
+void StringGrid::swapRows(int a, int b) {
+    if (a < 0 || b < 0 || a >= kMaxRows || b >= kMaxRows || a == b) return;
+    int need = std::max(a, b) + 1;
+    if (static_cast<int>(cells_.size()) < need) cells_.resize(need);
+    std::swap(cells_[a], cells_[b]);
+}
+
+void StringGrid::clearAll() {
+    for (auto& cells : cells_)
+        for (auto& c : cells) c.clear();
+}
+
+bool StringGrid::operator==(const StringGrid& other) const {
+    if (cols_ != other.cols_ || rows_ != other.rows_) return false;
+    for (int r = 0; r < rows_; ++r)
+        for (int c = 0; c < cols_; ++c)
+            if (cell(c, r) != other.cell(c, r)) return false;
+    return true;
+}
+
+}  // namespace core
