@@ -1,0 +1,128 @@
+#include "core/tables/table_file.hpp"
+
+#include <algorithm>
+#include <climits>
+
+#include "core/text/cp1252.hpp"
+#include "core/text/errors.hpp"
+#include "core/workspace/atomic_file.hpp"
+
+namespace core {
+
+namespace {
+
+struct Bounds {
+    int left, top, right, bottom;  // inclusive; INT_MAX for no limit
+};
+
+Bounds normalise(CellRange r) {
+    Bounds b{std::max(r.left, 0), std::max(r.top, 0), r.right, r.bottom};
+    if (b.right < b.left) b.right = INT_MAX;
+    if (b.bottom < b.top) b.bottom = INT_MAX;
+    return b;
+}
+
+}  // namespace
+
+bool CSV2Contents(std::string_view bytes, char separator, StringGrid& grid, CellRange range) {
+    const Bounds b = normalise(range);
+
+    // The whole text in the code page: a marked file is decoded and converted
+    // (characters outside become "?"); unmarked bytes already are Windows-1252.
+    std::string converted;
+    std::string_view text = bytes;
+    if (hasByteOrderMark(bytes)) {
+        converted = utf8ToCp1252(decodeFileText(bytes));
+        text = converted;
+    }
+
+    std::size_t pos = 0;
+    for (int i = b.top; pos < text.size() && i <= b.bottom; ++i) {
+        // The next line and the position after its break.
+        std::size_t end = text.find_first_of("\r\n", pos);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(pos, end - pos);
+        pos = end;
+        if (pos < text.size()) {
+            if (text[pos] == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n') ++pos;
+            ++pos;
+        }
+
+        if (i >= StringGrid::kMaxRows) return false;
+        if (i >= grid.rowCount()) {
+            if (grid.rowCount() >= StringGrid::kMaxRows) return false;
+            grid.setRowCount(grid.rowCount() + 1);
+        }
+
+        // The working text is the line plus one separator; a cell is taken while
+        // more than that one separator remains.
+        const std::size_t workLen = line.size() + 1;
+        std::size_t p = 0;
+        for (int c = b.left; c <= b.right && workLen - p > 1; ++c) {
+            if (c >= StringGrid::kMaxCols) return false;
+            if (c >= grid.colCount()) {
+                if (grid.colCount() >= StringGrid::kMaxCols) return false;
+                grid.setColCount(grid.colCount() + 1);
+            }
+            std::size_t q = line.find(separator, p);
+            if (q == std::string_view::npos) q = line.size();  // the appended separator
+            grid.setCell(c, i, cp1252ToUtf8(line.substr(p, q - p)));
+            p = q + 1;
+        }
+    }
+    return true;
+}
+
+std::string& Contents2CSV(std::string& out, char separator, const StringGrid& grid, CellRange range) {
+    Bounds b = normalise(range);
+    b.right = std::min(b.right, grid.colCount() - 1);
+    b.bottom = std::min(b.bottom, grid.rowCount() - 1);
+    for (int r = b.top; r <= b.bottom; ++r) {
+        for (int c = b.left; c <= b.right; ++c) {
+            std::string cell = utf8ToCp1252(grid.cell(c, r));
+            for (char& ch : cell)
+                if (ch == separator || ch == '\r' || ch == '\n') ch = ' ';
+            out += cell;
+            out += separator;
+        }
+        out += "\r\n";
+    }
+    return out;
+}
+
+void LoadFromFile(const std::string& path, StringGrid& grid) {
+    const std::string bytes = readFileBytes(path);
+    StringGrid loaded = grid;
+    if (!CSV2Contents(bytes, '\t', loaded))
+        throw FileError("O arquivo " + path + " excede o tamanho máximo de uma tabela.");
+    grid = std::move(loaded);
+}
+
+void SaveToFile(const std::string& path, const StringGrid& grid) {
+    std::string out;
+    Contents2CSV(out, '\t', grid);
+    writeFileAtomic(path, out);
+}
+
+void RemoveLinha(StringGrid& grid, int row) {
+    if (row < 0 || row >= grid.rowCount()) return;
+    for (int r = row; r < grid.rowCount() - 1; ++r)
+        for (int c = 0; c < grid.colCount(); ++c) grid.setCell(c, r, grid.cell(c, r + 1));
+    grid.setRowCount(grid.rowCount() - 1);
+}
+
+void InsereCol(StringGrid& grid, int col) {
+    if (col < 0 || grid.colCount() >= StringGrid::kMaxCols) return;
+    grid.setColCount(grid.colCount() + 1);
+    for (int c = grid.colCount() - 2; c >= col; --c)
+        for (int r = 0; r < grid.rowCount(); ++r) grid.setCell(c + 1, r, grid.cell(c, r));
+}
+
+void resetAndLoad(const std::string& path, StringGrid& grid) {
+    grid.clearAll();
+    grid.setRowCount(2);
+    grid.setColCount(1);
+    LoadFromFile(path, grid);
+}
+
+}  // namespace core
