@@ -1,0 +1,371 @@
+#include "core/text/numbers.hpp"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+#include <system_error>
+
+#include "core/text/errors.hpp"
+
+namespace core {
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+[[noreturn]] void invalidNumber(std::string_view text) {
+    throw ConversionError("'" + std::string(text) + "' não é um valor numérico válido");
+}
+
+[[noreturn]] void invalidInteger(std::string_view text) {
+    throw ConversionError("'" + std::string(text) + "' não é um valor inteiro válido");
+}
+
+// Reads `text` as a number; `shown` is the text quoted by the error message.
+long double readNumber(std::string_view text, std::string_view shown) {
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n && text[i] == ' ') ++i;
+    bool negative = false;
+    if (i < n && (text[i] == '-' || text[i] == '+')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    const std::size_t intBegin = i;
+    while (i < n && isDigit(text[i])) ++i;
+    const std::string_view intDigits = text.substr(intBegin, i - intBegin);
+    std::string_view fracDigits;
+    if (i < n && text[i] == ',') {
+        ++i;
+        const std::size_t fracBegin = i;
+        while (i < n && isDigit(text[i])) ++i;
+        fracDigits = text.substr(fracBegin, i - fracBegin);
+    }
+    if (intDigits.empty() && fracDigits.empty()) invalidNumber(shown);
+
+    bool expNegative = false;
+    std::string_view expDigits;
+    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < n && (text[i] == '-' || text[i] == '+')) {
+            expNegative = text[i] == '-';
+            ++i;
+        }
+        const std::size_t expBegin = i;
+        while (i < n && isDigit(text[i])) ++i;
+        expDigits = text.substr(expBegin, i - expBegin);
+        if (expDigits.empty()) invalidNumber(shown);
+    }
+    while (i < n && text[i] == ' ') ++i;
+    if (i != n) invalidNumber(shown);
+
+    std::string buf;
+    buf.reserve(intDigits.size() + fracDigits.size() + expDigits.size() + 4);
+    if (intDigits.empty())
+        buf += '0';
+    else
+        buf.append(intDigits);
+    if (!fracDigits.empty()) {
+        buf += '.';
+        buf.append(fracDigits);
+    }
+    if (!expDigits.empty()) {
+        buf += 'e';
+        if (expNegative) buf += '-';
+        buf.append(expDigits);
+    }
+
+    long double value = 0;
+    const auto res = std::from_chars(buf.data(), buf.data() + buf.size(), value,
+                                     std::chars_format::general);
+    if (res.ec == std::errc::result_out_of_range) {
+        // Too large or too small for long double: find on which side the
+        // decimal magnitude lies (position of the first significant digit).
+        long long magnitude = 0;
+        std::size_t lead = intDigits.find_first_not_of('0');
+        if (lead != std::string_view::npos) {
+            magnitude = static_cast<long long>(intDigits.size() - lead);
+        } else {
+            std::size_t f = fracDigits.find_first_not_of('0');
+            if (f == std::string_view::npos) return 0.0L;  // all zeros
+            magnitude = -static_cast<long long>(f);
+        }
+        long long e = 0;
+        for (char c : expDigits) {
+            e = e * 10 + (c - '0');
+            if (e > 1'000'000'000LL) break;  // far beyond any range
+        }
+        magnitude += expNegative ? -e : e;
+        if (magnitude > 0) invalidNumber(shown);
+        return 0.0L;
+    }
+    if (res.ec != std::errc() || res.ptr != buf.data() + buf.size()) invalidNumber(shown);
+    return negative ? -value : value;
+}
+
+// ---- formatting -------------------------------------------------------------
+
+struct Mask {
+    int minInt = 0;   // forced integer digits
+    bool group = false;
+    int minDec = 0;   // forced decimals
+    int maxDec = 0;   // forced + optional decimals
+};
+
+Mask parseMask(std::string_view mask) {
+    Mask m;
+    const std::size_t dot = mask.find('.');
+    const std::string_view intPart = mask.substr(0, dot);
+    bool anyDigit = false;
+    for (char c : intPart) {
+        if (c == '0') {
+            ++m.minInt;
+            anyDigit = true;
+        } else if (c == '#') {
+            anyDigit = true;
+        } else if (c == ',') {
+            m.group = true;
+        } else {
+            throw std::invalid_argument("formatfloatx: unsupported mask");
+        }
+    }
+    if (dot != std::string_view::npos) {
+        const std::string_view decPart = mask.substr(dot + 1);
+        for (std::size_t k = 0; k < decPart.size(); ++k) {
+            const char c = decPart[k];
+            if (c == '0')
+                m.minDec = static_cast<int>(k) + 1;
+            else if (c != '#')
+                throw std::invalid_argument("formatfloatx: unsupported mask");
+        }
+        m.maxDec = static_cast<int>(decPart.size());
+        anyDigit = anyDigit || m.maxDec > 0;
+    }
+    if (!anyDigit) throw std::invalid_argument("formatfloatx: unsupported mask");
+    return m;
+}
+
+constexpr int kSignificant = 18;
+
+// The value at 18 significant digits: value = 0.d1d2...d18 x 10^pointPos.
+struct Decimal {
+    bool negative = false;
+    char digits[kSignificant];
+    int pointPos = 0;  // number of digits before the decimal point
+};
+
+Decimal toDecimal(long double value) {
+    Decimal d;
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific,
+                                   kSignificant - 1);
+    const char* p = buf;
+    const char* end = res.ptr;
+    if (p < end && *p == '-') {
+        d.negative = true;
+        ++p;
+    }
+    int k = 0;
+    while (p < end && *p != 'e') {
+        if (isDigit(*p) && k < kSignificant) d.digits[k++] = *p;
+        ++p;
+    }
+    while (k < kSignificant) d.digits[k++] = '0';
+    int exp = 0;
+    if (p < end) {
+        ++p;  // 'e'
+        bool expNeg = false;
+        if (p < end && (*p == '-' || *p == '+')) expNeg = *p++ == '-';
+        while (p < end && isDigit(*p)) exp = exp * 10 + (*p++ - '0');
+        if (expNeg) exp = -exp;
+    }
+    d.pointPos = exp + 1;
+    return d;
+}
+
+// Adds one unit in the last place of a digit string; true when it carried out.
+bool incrementDigits(std::string& s) {
+    for (std::size_t k = s.size(); k-- > 0;) {
+        if (s[k] == '9') {
+            s[k] = '0';
+        } else {
+            ++s[k];
+            return false;
+        }
+    }
+    return true;
+}
+
+// The platform's general form with 15 significant digits: "1,5E20", "-1E18".
+std::string generalForm(const Decimal& d) {
+    std::string s(d.digits, d.digits + 15);
+    int exp = d.pointPos - 1;
+    if (d.digits[15] >= '5' && incrementDigits(s)) {
+        s.insert(s.begin(), '1');
+        s.pop_back();
+        ++exp;
+    }
+    while (s.size() > 1 && s.back() == '0') s.pop_back();
+    std::string out;
+    if (d.negative) out += '-';
+    out += s[0];
+    if (s.size() > 1) {
+        out += ',';
+        out.append(s, 1, std::string::npos);
+    }
+    out += 'E';
+    out += std::to_string(exp);
+    return out;
+}
+
+}  // namespace
+
+bool checkinteiro(std::string_view text) {
+    for (char c : text)
+        if (isDigit(c)) return true;
+    return false;
+}
+
+std::string RemovePontoS(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text)
+        if (isDigit(c) || c == ',' || c == '-') out += c;
+    return out;
+}
+
+long double RemovePonto(std::string_view text) {
+    const std::string kept = RemovePontoS(text);
+    if (!checkinteiro(kept)) return 0.0L;
+    return readNumber(kept, text);
+}
+
+long double RemovePontoTodos(std::string_view text) {
+    std::string kept;
+    kept.reserve(text.size());
+    int afterComma = -1;  // kept characters after the first ",", -1 before it
+    for (char c : text) {
+        if (!(isDigit(c) || c == ',' || c == '-')) continue;
+        if (afterComma < 0) {
+            kept += c;
+            if (c == ',') afterComma = 0;
+            continue;
+        }
+        if (afterComma >= 8) break;
+        ++afterComma;
+        if (c == ',' && afterComma >= 2) continue;  // dropped, but took a place
+        kept += c;
+    }
+    if (!checkinteiro(kept)) return 0.0L;
+    return readNumber(kept, text);
+}
+
+long double StrToFloat(std::string_view text) { return readNumber(text, text); }
+
+long long StrToInt(std::string_view text) {
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    if (i == text.size()) invalidInteger(text);
+    // Accumulate negatively so that the most negative value fits.
+    long long value = 0;
+    constexpr long long kMin = std::numeric_limits<long long>::min();
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (!isDigit(c)) invalidInteger(text);
+        const int digit = c - '0';
+        if (value < (kMin + digit) / 10) invalidInteger(text);
+        value = value * 10 - digit;
+    }
+    if (!negative) {
+        if (value == kMin) invalidInteger(text);
+        value = -value;
+    }
+    return value;
+}
+
+std::string formatfloatx(std::string_view maskText, long double value) {
+    const Mask mask = parseMask(maskText);
+    if (std::isnan(value)) return "NAN";
+    if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
+
+    const Decimal d = toDecimal(value);
+    const int dec = mask.maxDec;
+
+    // Fixed-point digits of the 18-digit decimal form.
+    std::string intStr;
+    std::string fracStr;
+    if (d.pointPos > kSignificant) {
+        return generalForm(d);
+    } else if (d.pointPos > 0) {
+        intStr.assign(d.digits, d.digits + d.pointPos);
+        fracStr.assign(d.digits + d.pointPos, d.digits + kSignificant);
+    } else {
+        intStr = "0";
+        if (-d.pointPos <= dec) {
+            fracStr.assign(static_cast<std::size_t>(-d.pointPos), '0');
+            fracStr.append(d.digits, d.digits + kSignificant);
+        }  // else: below half a unit of the last decimal, reads as zero
+    }
+
+    // Round the decimal string half away from zero to `dec` decimals.
+    if (fracStr.size() > static_cast<std::size_t>(dec)) {
+        const bool up = fracStr[static_cast<std::size_t>(dec)] >= '5';
+        fracStr.resize(static_cast<std::size_t>(dec));
+        if (up) {
+            std::string all = intStr + fracStr;
+            if (incrementDigits(all)) all.insert(all.begin(), '1');
+            intStr = all.substr(0, all.size() - fracStr.size());
+            fracStr = all.substr(all.size() - fracStr.size());
+        }
+    } else {
+        fracStr.append(static_cast<std::size_t>(dec) - fracStr.size(), '0');
+    }
+
+    const std::size_t lead = intStr.find_first_not_of('0');
+    intStr.erase(0, lead == std::string::npos ? intStr.size() : lead);
+    if (intStr.size() > static_cast<std::size_t>(kSignificant)) {
+        // Rounding carried into a 19th integer digit.
+        Decimal big;
+        big.negative = d.negative;
+        for (int k = 0; k < kSignificant; ++k) big.digits[k] = intStr[static_cast<std::size_t>(k)];
+        big.pointPos = static_cast<int>(intStr.size());
+        return generalForm(big);
+    }
+
+    const bool isZero =
+        intStr.empty() && fracStr.find_first_not_of('0') == std::string::npos;
+    while (fracStr.size() > static_cast<std::size_t>(mask.minDec) && fracStr.back() == '0')
+        fracStr.pop_back();
+    if (intStr.size() < static_cast<std::size_t>(mask.minInt))
+        intStr.insert(0, static_cast<std::size_t>(mask.minInt) - intStr.size(), '0');
+
+    std::string out;
+    out.reserve(intStr.size() + intStr.size() / 3 + fracStr.size() + 3);
+    if (d.negative && !isZero) out += '-';
+    if (mask.group) {
+        const std::size_t n = intStr.size();
+        for (std::size_t k = 0; k < n; ++k) {
+            if (k > 0 && (n - k) % 3 == 0) out += '.';
+            out += intStr[k];
+        }
+    } else {
+        out += intStr;
+    }
+    if (!fracStr.empty()) {
+        out += ',';
+        out += fracStr;
+    }
+    return out;
+}
+
+long double Pot(long double exponent, long double base) {
+    if (!(base > 0)) throw ConversionError("Operação de ponto flutuante inválida");
+    return std::exp(exponent * std::log(base));
+}
+
+}  // namespace core
