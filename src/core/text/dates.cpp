@@ -59,7 +59,7 @@ long long daysFromCivil(long long y, unsigned m, unsigned d) {
     return era * 146097 + static_cast<long long>(doe) - 719468;
 }
 
-constexpr long long kDelphiEpochShift = 25569;  // 01/01/1970 in the day count
+constexpr long long kUnixEpochDay = 25569;  // 01/01/1970 in the day count
 
 Date normalised(const Date& d) {
     Date r;
@@ -164,14 +164,14 @@ long long toDayNumber(const Date& d) {
     const long long months = static_cast<long long>(d.year) * 12 + (d.month - 1);
     const long long y = floorDiv(months, 12);
     const unsigned m = static_cast<unsigned>(months - y * 12) + 1;
-    return daysFromCivil(y, m, 1) + (static_cast<long long>(d.day) - 1) + kDelphiEpochShift;
+    return daysFromCivil(y, m, 1) + (static_cast<long long>(d.day) - 1) + kUnixEpochDay;
 }
 
 Date fromDayNumber(long long n) {
     // Keep the year inside int.
     static const long long kLow = toDayNumber({INT_MIN + 1, 1, 1});
     static const long long kHigh = toDayNumber({INT_MAX - 1, 12, 31});
-    long long z = std::clamp(n, kLow, kHigh) - kDelphiEpochShift + 719468;
+    long long z = std::clamp(n, kLow, kHigh) - kUnixEpochDay + 719468;
     const long long era = floorDiv(z, 146097);
     const unsigned doe = static_cast<unsigned>(z - era * 146097);
     const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
