@@ -9,6 +9,7 @@
 #include "core/text/errors.hpp"
 #include "core/text/numbers.hpp"
 #include "core/workspace/atomic_file.hpp"
+#include "core/workspace/workspace.hpp"
 
 namespace core {
 
@@ -146,6 +147,10 @@ const char* recordBackupName(RecordKind kind) {
         case RecordKind::Federal: return "tempjf.back";
     }
     return "";
+}
+
+std::string recordBackupPath(const std::string& meudir, RecordKind kind) {
+    return workspaceFile(meudir, recordBackupName(kind));
 }
 
 RecordVersion recordVersion(std::string_view firstLine) {

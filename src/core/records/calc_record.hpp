@@ -42,6 +42,8 @@ enum class RecordVersion { Unknown, Vers12, Vers121, Vers122, Estados };
 const char* recordFirstLine(RecordKind kind);
 // The backup file name of the kind, in the workspace folder.
 const char* recordBackupName(RecordKind kind);
+// The backup file of the kind in the workspace folder meudir.
+std::string recordBackupPath(const std::string& meudir, RecordKind kind);
 
 // Kind test of a first line (compared exactly, after the line break is removed).
 RecordVersion recordVersion(std::string_view firstLine);

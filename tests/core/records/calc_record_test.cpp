@@ -83,6 +83,7 @@ public:
     }
     ~TempDir() { fs::remove_all(path_); }
     std::string file(const std::string& name) const { return (path_ / name).string(); }
+    std::string dir() const { return path_.string(); }
 
 private:
     fs::path path_;
@@ -509,7 +510,8 @@ TEST(CalcRecordOpen, WrittenFileOpensAndNamesItsKind) {
     w.addItem("CPlanos", "Plano Verão");
     w.at("CPlanos").ticks = {true};
     w.grid("SPlanos").setRow(1, {"Plano Verão", "01/1989"});
-    const std::string path = dir.file("temp2diaria.back");
+    const std::string path = recordBackupPath(dir.dir(), RecordKind::Daily);
+    ASSERT_EQ(path, dir.file("temp2diaria.back"));
     writeRecord(RecordKind::Daily, w, path);
     writeRecord(RecordKind::Daily, w, path);  // replaced, not appended
     EXPECT_EQ(readBytes(path), recordBytes(RecordKind::Daily, w));
