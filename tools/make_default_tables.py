@@ -1,11 +1,11 @@
 #!/usr/bin/env python3
-"""Build the default tables shipped in data/ from the saved source files.
+"""Build the default tables shipped in data/workspace/ from the saved source files.
 
 Usage:
     python3 tools/make_default_tables.py SOURCES_DIR [OUTPUT_DIR]
 
 SOURCES_DIR is the folder of saved public source files (the *.clean.tsv files
-described in its README.md); OUTPUT_DIR defaults to the data/ folder next to
+described in its README.md); OUTPUT_DIR defaults to the data/workspace/ folder next to
 this script's folder. The script writes:
 
     razidaro13.tab                       daily savings index
@@ -609,7 +609,7 @@ def main(argv):
         return 2
     sources = argv[1]
     here = os.path.dirname(os.path.abspath(__file__))
-    out = argv[2] if len(argv) == 3 else os.path.join(os.path.dirname(here), "data")
+    out = argv[2] if len(argv) == 3 else os.path.join(os.path.dirname(here), "data", "workspace")
     if not os.path.isdir(sources):
         print("sources folder not found: %s" % sources, file=sys.stderr)
         return 2
