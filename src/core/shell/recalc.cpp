@@ -2,6 +2,7 @@
 
 #include "core/calc/daily/daily_wizard.hpp"
 #include "core/project/project_file.hpp"
+#include "core/shell/launcher.hpp"
 #include "core/tables/table_file.hpp"
 #include "core/text/dates.hpp"
 #include "core/text/errors.hpp"
@@ -14,21 +15,8 @@ namespace {
 
 using Status = RecalcOutcome::Status;
 
-// The menu command of a calculator loads its table into the index grid; a
-// missing table leaves the grid reset to one empty column and two rows.
-void loadTable(AppState& app, const char* name) {
-    const std::string path = workspaceFile(app.main.meudir, name);
-    if (fileExists(path)) {
-        resetAndLoad(path, app.main.indice);
-    } else {
-        app.main.indice.clearAll();
-        app.main.indice.setRowCount(2);
-        app.main.indice.setColCount(1);
-    }
-}
-
 RecalcOutcome runDaily(AppState& app, const RecalcOptions& options, UserInterface& ui, RecalcOutcome out) {
-    loadTable(app, "razidaro13.tab");
+    loadCalculatorTable(app, "razidaro13.tab");
 
     calc::DailyWizard wizard(app, ui);
     wizard.show();
