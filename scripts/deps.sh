@@ -1,13 +1,21 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project builds with, only those missing.
 # Usage: scripts/deps.sh core|gui|test
+#   core  the engine, its tests and benchmarks
+#   gui   core + the desktop program (Qt 6 with WebEngine)
+#   test  gui + what the test suite needs (clang for the fuzz targets, Xvfb)
 set -euo pipefail
 
-want=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev)
+core=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev)
+gui=(qt6-base-dev qt6-webengine-dev libgl-dev fonts-dejavu-core)
+test=(clang libclang-rt-14-dev xvfb xauth)
+
+want=("${core[@]}")
 case "${1:-core}" in
   core) ;;
-  test) want+=(clang libclang-rt-14-dev) ;;
-  *) echo "uso: $0 core|test" >&2; exit 2 ;;
+  gui) want+=("${gui[@]}") ;;
+  test) want+=("${gui[@]}" "${test[@]}") ;;
+  *) echo "uso: $0 core|gui|test" >&2; exit 2 ;;
 esac
 
 missing=()
