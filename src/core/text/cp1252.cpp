@@ -151,6 +151,12 @@ std::string utf8ToCp1252(std::string_view text) {
     out.reserve(text.size());
     std::size_t pos = 0;
     while (pos < text.size()) {
+        const unsigned char ascii = static_cast<unsigned char>(text[pos]);
+        if (ascii < 0x80) {
+            out += static_cast<char>(ascii);
+            ++pos;
+            continue;
+        }
         char32_t c = nextUtf8(text, pos);
         int b = c == kInvalid ? -1 : charToByte(c);
         out += b < 0 ? '?' : static_cast<char>(b);

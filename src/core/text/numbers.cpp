@@ -155,8 +155,85 @@ struct Decimal {
     int pointPos = 0;  // number of digits before the decimal point
 };
 
+// Exact binary-to-decimal expansion for the values amounts and rates take
+// (2^-59 <= |value| < 2^64): the 64-bit mantissa is expanded digit by digit
+// in 128-bit arithmetic and rounded to 18 digits to nearest, ties to even,
+// as the general conversion does. Returns false outside that range.
+bool toDecimalFast(long double value, Decimal& d) {
+    d.negative = std::signbit(value);
+    long double a = std::fabs(value);
+    if (a == 0) {
+        for (char& c : d.digits) c = '0';
+        d.pointPos = 1;
+        return true;
+    }
+    int e = 0;
+    const long double f = std::frexp(a, &e);
+    if (e > 64 || e < -59) return false;
+    const auto m = static_cast<unsigned long long>(std::ldexp(f, 64));
+    using u128 = unsigned __int128;
+    const int sh = 64 - e;  // fraction bits, 0..123
+    const u128 one = static_cast<u128>(1);
+    unsigned long long ipart = 0;
+    u128 frac = 0;
+    if (sh == 0) {
+        ipart = m;
+    } else if (sh < 64) {
+        ipart = m >> sh;
+        frac = m & ((1ULL << sh) - 1);
+    } else {
+        frac = m;
+    }
+    const u128 fracMask = (one << sh) - 1;
+
+    char buf[kSignificant + 1];  // 18 digits and the rounding digit
+    int n = 0;
+    int pointPos = 0;
+    if (ipart != 0) {
+        char tmp[24];
+        int k = 0;
+        for (unsigned long long v = ipart; v != 0; v /= 10) tmp[k++] = static_cast<char>('0' + v % 10);
+        pointPos = k;
+        while (k > 0 && n < kSignificant + 1) buf[n++] = tmp[--k];
+        // Integer digits beyond the rounding digit: only whether any is non-zero counts.
+        bool rest = false;
+        while (k > 0) rest = rest || tmp[--k] != '0';
+        if (rest) frac |= 1;  // marks a non-zero remainder for the tie test below
+    }
+    while (n < kSignificant + 1) {
+        if (sh == 0) {
+            buf[n++] = '0';
+            continue;
+        }
+        frac *= 10;
+        const char digit = static_cast<char>('0' + static_cast<int>(frac >> sh));
+        frac &= fracMask;
+        if (n == 0 && digit == '0') {
+            --pointPos;
+            continue;
+        }
+        buf[n++] = digit;
+    }
+    const char roundDigit = buf[kSignificant];
+    bool up = roundDigit > '5' || (roundDigit == '5' && (frac != 0 || (buf[kSignificant - 1] - '0') % 2 == 1));
+    for (int k = 0; k < kSignificant; ++k) d.digits[k] = buf[k];
+    if (up) {
+        int k = kSignificant - 1;
+        while (k >= 0 && d.digits[k] == '9') d.digits[k--] = '0';
+        if (k >= 0) {
+            ++d.digits[k];
+        } else {
+            d.digits[0] = '1';
+            ++pointPos;
+        }
+    }
+    d.pointPos = pointPos;
+    return true;
+}
+
 Decimal toDecimal(long double value) {
     Decimal d;
+    if (toDecimalFast(value, d)) return d;
     char buf[64];
     const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific,
                                    kSignificant - 1);

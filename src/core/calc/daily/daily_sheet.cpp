@@ -1,5 +1,7 @@
 #include "core/calc/daily/daily_sheet.hpp"
 
+#include <unordered_map>
+
 #include "core/calc/calc_text.hpp"
 #include "core/tables/table_file.hpp"
 #include "core/text/errors.hpp"
@@ -20,15 +22,28 @@ long double divide(long double a, long double b) {
     return a / b;
 }
 
-// First row of the amortisation grid dated in the month whose amount holds a digit.
-int amortisationRow(const StringGrid& amort, const std::string& month) {
-    for (int a = 1; a < amort.rowCount(); ++a)
-        if (amort.cell(0, a) == month && digit(amort.cell(2, a))) return a;
-    return -1;
-}
+// The amortisation grid's rows by month: for each month, the first row dated
+// in it whose amount holds a digit.
+class AmortisationIndex {
+public:
+    explicit AmortisationIndex(const StringGrid& amort) : amort_(amort) {
+        for (int a = 1; a < amort.rowCount(); ++a)
+            if (digit(amort.cell(2, a))) rows_.emplace(amort.cell(0, a), a);
+    }
+    const StringGrid& grid() const { return amort_; }
+    int row(const std::string& month) const {
+        auto it = rows_.find(month);
+        return it == rows_.end() ? -1 : it->second;
+    }
 
-void applyAmortisation(StringGrid& p, const StringGrid& amort, int r) {
-    int a = amortisationRow(amort, p.cell(4, r - 1));
+private:
+    const StringGrid& amort_;
+    std::unordered_map<std::string, int> rows_;  // emplace keeps the first row of a month
+};
+
+void applyAmortisation(StringGrid& p, const AmortisationIndex& index, int r) {
+    const StringGrid& amort = index.grid();
+    int a = index.row(p.cell(4, r - 1));
     if (a >= 0) {
         p.setCell(8, r, amort.cell(1, a));
         p.setCell(11, r, T2(num(amort.cell(2, a))));
@@ -144,7 +159,7 @@ void computeSpreadsheet(Window& w, const DailyTables& t) {
     const StringGrid& sp = w.grid("SPlanos");
     const StringGrid& saldo = w.grid("SSaldo");
     const StringGrid& base = w.grid("SBase");
-    const StringGrid& amort = w.grid("amortizacao");
+    const AmortisationIndex amort(w.grid("amortizacao"));
     const StringGrid& jmes = w.grid("Jmes");
     const StringGrid& idx = t.indice;
     const bool monthlyInterest = w.checked("RComjuros");
