@@ -1,0 +1,28 @@
+#include "core/report/report_buffer.hpp"
+
+#include "core/text/cp1252.hpp"
+#include "core/workspace/atomic_file.hpp"
+
+namespace core {
+
+void ReportBuffer::add(const std::vector<std::string>& texts) {
+    texts_.insert(texts_.end(), texts.begin(), texts.end());
+}
+
+std::string ReportBuffer::text() const {
+    std::size_t size = 0;
+    for (const auto& t : texts_) size += t.size() + 2;
+    std::string out;
+    out.reserve(size);
+    for (const auto& t : texts_) {
+        out += t;
+        out += "\r\n";
+    }
+    return out;
+}
+
+std::string ReportBuffer::bytes() const { return utf8ToCp1252(text()); }
+
+void ReportBuffer::saveToFile(const std::string& path) const { writeFileAtomic(path, bytes()); }
+
+}  // namespace core
