@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "core/calc/calc_text.hpp"
+#include "core/calc/daily/interest.hpp"
 #include "core/report/html_style.hpp"
 #include "core/report/report_buffer.hpp"
 #include "core/text/numbers.hpp"
@@ -9,12 +11,11 @@
 namespace core {
 namespace {
 
-std::string T2(long double v) { return formatfloatx("#,##0.00", v); }
-std::string T4(long double v) { return formatfloatx("#,##0.0000", v); }
-bool digit(std::string_view s) { return checkinteiro(s); }
-long double num(std::string_view s) { return RemovePonto(s); }
-// Empty or only blanks: a reopened project file fills empty cells with one blank.
-bool blank(std::string_view s) { return s.find_first_not_of(' ') == std::string_view::npos; }
+using calc::blank;
+using calc::digit;
+using calc::num;
+using calc::T2;
+using calc::T4;
 
 // The differences of the two layouts.
 struct Layout {
@@ -238,32 +239,25 @@ std::vector<std::string> buildDailyReport(const Window& form2, const StringGrid&
     re.add(span);
 
     // Interest and total.
-    std::string finalText = lastRow >= 0 ? sheet.cell(layout.finalCol, lastRow) : std::string();
-    if (!digit(finalText)) finalText = "0";
-    const long double finalAmount = num(finalText);
+    const calc::Totals totals = calc::computeTotals(form2, sheet, layout.finalCol);
     const StringGrid& plansGrid = form2.grid("SPlanos");
     const std::string updateMonth =
         plansGrid.rowCount() > 0 ? plansGrid.cell(1, plansGrid.rowCount() - 1) : std::string();
-    const StringGrid& interest = form2.grid("STJuros");
-    long double grandTotal = finalAmount;
-    if (digit(interest.cell(2, 1))) {
-        const int lastInterestRow = interest.rowCount() - 1;
-        std::string pct = lastInterestRow >= 0 ? interest.cell(3, lastInterestRow) : std::string();
-        if (!digit(pct)) pct = "0";
-        grandTotal = finalAmount + finalAmount * num(pct) / 100.0L;
+    if (totals.withInterest) {
+        const StringGrid& interest = form2.grid("STJuros");
         re.add("<p>&nbsp;</p>");
         re.add("<div align=\"center\">");
         re.add("<center>");
         re.add("<b>JUROS</b>");
         re.add("<body>\r\n<table>\r\n");
-        for (int r = 0; r <= lastInterestRow; ++r) {
+        for (int r = 0; r < interest.rowCount(); ++r) {
             re.add(rowLine(interest, r, interest.colCount(), false));
             re.add("</tr>");
         }
         re.add("</table>");
         re.add("<p>&nbsp;</p>");
-        re.add(layout.totalWithInterest + updateMonth + " = " + finalText + " X " + pct +
-               "% = " + T2(grandTotal) + "</b>");
+        re.add(layout.totalWithInterest + updateMonth + " = " + totals.finalAmount + " X " +
+               totals.interestPct + "% = " + T2(totals.grandTotal) + "</b>");
         re.add("<p>&nbsp;</p>");
         re.add("</center>");
         re.add("</div>");
@@ -271,7 +265,7 @@ std::vector<std::string> buildDailyReport(const Window& form2, const StringGrid&
         re.add("<p>&nbsp;</p>");
         re.add("<div align=\"Center\">");
         re.add("<Center>");
-        re.add(layout.totalWithoutInterest + updateMonth + " = " + finalText + "</b>");
+        re.add(layout.totalWithoutInterest + updateMonth + " = " + totals.finalAmount + "</b>");
         re.add("<p>&nbsp;</p>");
         re.add("</Center>");
         re.add("</div>");
@@ -280,17 +274,14 @@ std::vector<std::string> buildDailyReport(const Window& form2, const StringGrid&
     // Fees.
     re.add("<div align=\"Center\">");
     re.add("<Center>");
-    if (form2.checked("Chono")) {
-        const std::string& feeText = form2.text("Ehono");
-        if (form2.checked("Rpor")) {
-            const long double fee = num(feeText) / 100.0L * grandTotal;
-            re.add("</br><b>Honorários = " + T2(grandTotal) + " X " + feeText + "% = " + T2(fee) +
-                   "</b>");
-            re.add("</br><b>TOTAL + Honorários= " + T2(grandTotal + fee) + "</b>");
-        } else if (form2.checked("Rvalor")) {
-            const long double fee = num(feeText);
-            re.add("</br><b>Honorários = " + T2(fee) + "</b>");
-            re.add("</br><b>TOTAL + Honorários = " + T2(grandTotal + fee) + "</b>");
+    if (totals.withFees) {
+        if (totals.feeAsPercentage) {
+            re.add("</br><b>Honorários = " + T2(totals.grandTotal) + " X " + form2.text("Ehono") + "% = " +
+                   T2(totals.fee) + "</b>");
+            re.add("</br><b>TOTAL + Honorários= " + T2(totals.totalWithFees) + "</b>");
+        } else {
+            re.add("</br><b>Honorários = " + T2(totals.fee) + "</b>");
+            re.add("</br><b>TOTAL + Honorários = " + T2(totals.totalWithFees) + "</b>");
         }
     }
     re.add("<p>&nbsp;</p>");

@@ -67,10 +67,11 @@ Totals computeTotals(const Window& w, const StringGrid& sheet, int finalColumn) 
     } else {
         t.grandTotal = F;
     }
-    if (w.checked("Chono")) {
+    if (w.checked("Chono") && (w.checked("Rpor") || w.checked("Rvalor"))) {
         t.withFees = true;
+        t.feeAsPercentage = w.checked("Rpor");
         const long double e = num(w.text("Ehono"));
-        t.fee = w.checked("Rpor") ? e / 100 * t.grandTotal : e;
+        t.fee = t.feeAsPercentage ? e / 100 * t.grandTotal : e;
         t.totalWithFees = t.grandTotal + t.fee;
     }
     return t;

@@ -25,7 +25,8 @@ struct Totals {
     bool withInterest = false;  // period interest applied
     std::string interestPct;    // P: column 3 of the last row of STJuros, "0" without digit
     long double grandTotal = 0; // G, not rounded
-    bool withFees = false;
+    bool withFees = false;         // Chono, with Rpor or Rvalor selected
+    bool feeAsPercentage = false;  // Rpor
     long double fee = 0;
     long double totalWithFees = 0;
 };
