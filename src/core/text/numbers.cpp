@@ -60,6 +60,24 @@ long double readNumber(std::string_view text, std::string_view shown) {
     while (i < n && text[i] == ' ') ++i;
     if (i != n) invalidNumber(shown);
 
+    // Amounts and rates: at most 19 significant digits and 27 decimals, no
+    // exponent. The digits and the power of ten are both exact in long double,
+    // so one division gives the correctly rounded value, as the general
+    // conversion below does.
+    if (expDigits.empty() && fracDigits.size() <= 27) {
+        std::size_t lead = 0;
+        while (lead < intDigits.size() && intDigits[lead] == '0') ++lead;
+        if (intDigits.size() - lead + fracDigits.size() <= 19) {
+            unsigned long long m = 0;
+            for (char c : intDigits.substr(lead)) m = m * 10 + static_cast<unsigned>(c - '0');
+            for (char c : fracDigits) m = m * 10 + static_cast<unsigned>(c - '0');
+            long double scale = 1;
+            for (std::size_t k = 0; k < fracDigits.size(); ++k) scale *= 10;
+            const long double value = static_cast<long double>(m) / scale;
+            return negative ? -value : value;
+        }
+    }
+
     std::string buf;
     buf.reserve(intDigits.size() + fracDigits.size() + expDigits.size() + 4);
     if (intDigits.empty())
