@@ -66,4 +66,16 @@ void abrirpoupx(AppState& app) {
     resetCalculator(app, app.form2, ResetSpec{"razidaro13.tab", true, true});
 }
 
+void DbitosJudiciaisSoPaulo2Click(AppState& app) {
+    resetCalculator(app, app.form5, ResetSpec{"t0001.tab", true, false});
+}
+
+void abrirpoupxstj(AppState& app) {
+    resetCalculator(app, app.formTjspD, ResetSpec{"tjmg.tab", true, true});
+}
+
+void abrirpoupxjf(AppState& app) {
+    resetCalculator(app, app.formJf, ResetSpec{"jf.tab", false, true});
+}
+
 }  // namespace core

@@ -37,4 +37,15 @@ void resetCalculator(AppState& app, Window& w, const ResetSpec& spec);
 // The reset of the daily savings calculator (TForm2).
 void abrirpoupx(AppState& app);
 
+// The reset of the state court calculator (TForm5): "t0001.tab", no
+// amortisation grid. "temp2.back" is deleted as by the daily reset; a failed
+// deletion does not stop the reset (the window is always emptied).
+void DbitosJudiciaisSoPaulo2Click(AppState& app);
+
+// The reset of the month-by-month calculator (TForm_tjsp_d): "tjmg.tab".
+void abrirpoupxstj(AppState& app);
+
+// The reset of the federal calculator (TForm_jf): "jf.tab", "temp2.back" kept.
+void abrirpoupxjf(AppState& app);
+
 }  // namespace core

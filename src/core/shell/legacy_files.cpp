@@ -1,5 +1,7 @@
 #include "core/shell/legacy_files.hpp"
 
+#include <optional>
+
 #include "core/records/calc_record.hpp"
 #include "core/shell/launcher.hpp"
 #include "core/text/errors.hpp"
@@ -28,16 +30,15 @@ bool readInto(RecordKind kind, const std::string& path, RecordSource source, Win
     return false;
 }
 
-}  // namespace
-
-bool Salvar1Click(AppState& app, UserInterface& ui) {
-    const bool daily = app.main.edit1 == "diaria";
-    const std::string backup =
-        workspaceFile(app.main.meudir, daily ? recordBackupName(RecordKind::Daily) : "temp2.back");
+// Copies a backup of the workspace folder to the file the user chooses.
+// Nothing happens when the backup is missing or the dialog is cancelled.
+bool copyBackup(AppState& app, UserInterface& ui, const std::string& backupName, const char* filter,
+                const char* defaultExt) {
+    const std::string backup = workspaceFile(app.main.meudir, backupName);
     if (!fileExists(backup)) return false;
     FileDialogRequest req;
-    req.filter = kE12Filter;
-    req.defaultExt = "e12";
+    req.filter = filter;
+    req.defaultExt = defaultExt;
     auto target = ui.saveFile(req);
     if (!target) return false;
     try {
@@ -46,15 +47,50 @@ bool Salvar1Click(AppState& app, UserInterface& ui) {
         ui.message("Erro ao copiar " + backup + " para " + *target);
         return false;
     }
-    if (daily) app.main.edit1.clear();
     return true;
 }
 
-std::string Abrir1Click(AppState& app, UserInterface& ui) {
+std::optional<std::string> chooseFile(UserInterface& ui, const char* filter, const char* defaultExt) {
     FileDialogRequest req;
-    req.filter = kE12Filter;
-    req.defaultExt = "e12";
-    auto path = ui.openFile(req);
+    req.filter = filter;
+    req.defaultExt = defaultExt;
+    return ui.openFile(req);
+}
+
+}  // namespace
+
+bool Salvar1Click(AppState& app, UserInterface& ui) {
+    const bool daily = app.main.edit1 == "diaria";
+    const bool saved = copyBackup(app, ui, daily ? recordBackupName(RecordKind::Daily) : "temp2.back", kE12Filter, "e12");
+    if (saved && daily) app.main.edit1.clear();
+    return saved;
+}
+
+bool Salvar1Click(AppState& app, UserInterface& ui, RecordKind caller) {
+    switch (caller) {
+        case RecordKind::Daily:
+            return Salvar1Click(app, ui);
+        case RecordKind::MonthByMonth:
+            return copyBackup(app, ui, recordBackupName(RecordKind::MonthByMonth), kE12Filter, "e12");
+        case RecordKind::State:
+            return SalvarspClick(app, ui);
+        case RecordKind::Federal:
+            return Salvarjf(app, ui);
+    }
+    return false;
+}
+
+bool SalvarspClick(AppState& app, UserInterface& ui) {
+    return copyBackup(app, ui, recordBackupName(RecordKind::State), kE12Filter, "e12");
+}
+
+bool Salvarjf(AppState& app, UserInterface& ui) {
+    // The federal files keep their own extension when the user types none.
+    return copyBackup(app, ui, recordBackupName(RecordKind::Federal), kEjfFilter, "ejf");
+}
+
+std::string Abrir1Click(AppState& app, UserInterface& ui) {
+    auto path = chooseFile(ui, kE12Filter, "e12");
     if (!path) return {};
     auto first = readRecordFirstLine(*path);
     if (!first) {
@@ -104,6 +140,78 @@ std::string Abrirback(AppState& app, UserInterface& ui) {
     if (*first == "estados") return Abrirback2(app, ui);
     if (!recordAccepts(RecordKind::Daily, RecordSource::Backup, *first)) return {};
     return readInto(RecordKind::Daily, backup, RecordSource::Backup, app.form2, ui) ? "Form2" : std::string();
+}
+
+std::string Abrir1_Click(AppState& app, UserInterface& ui) {
+    auto path = chooseFile(ui, kE12Filter, "e12");
+    if (!path) return {};
+    auto first = readRecordFirstLine(*path);
+    if (!first) {
+        ui.message("Não foi possível abrir o arquivo " + *path);
+        return {};
+    }
+    std::string shown;
+    try {
+        if (*first == "estados") {
+            loadCalculatorTable(app, "t0001.tab");
+            readInto(RecordKind::State, *path, RecordSource::UserFile, app.form5, ui);
+            shown = "Form5";
+        } else {
+            loadCalculatorTable(app, "tjmg.tab");
+            shown = "Form_tjsp_d";
+            if (recordAccepts(RecordKind::MonthByMonth, RecordSource::UserFile, *first))
+                readInto(RecordKind::MonthByMonth, *path, RecordSource::UserFile, app.formTjspD, ui);
+            else
+                ui.message(kEarlierVersionMessage);
+        }
+    } catch (const FileError& e) {
+        ui.message(e.what());
+        return {};
+    }
+    // The header and footer go to the month-by-month window whichever record was read.
+    loadHeaderFooter(app, app.formTjspD);
+    return shown;
+}
+
+std::string Abrirjf_Click(AppState& app, UserInterface& ui) {
+    auto path = chooseFile(ui, kEjfFilter, "ejf");
+    if (!path) return {};
+    auto first = readRecordFirstLine(*path);
+    if (!first) {
+        ui.message("Não foi possível abrir o arquivo " + *path);
+        return {};
+    }
+    try {
+        loadCalculatorTable(app, "jf.tab");
+    } catch (const FileError& e) {
+        ui.message(e.what());
+        return {};
+    }
+    if (recordAccepts(RecordKind::Federal, RecordSource::UserFile, *first))
+        readInto(RecordKind::Federal, *path, RecordSource::UserFile, app.formJf, ui);
+    else
+        ui.message(kEarlierVersionMessage);
+    loadHeaderFooter(app, app.formJf);
+    return "Form_jf";
+}
+
+std::string Abrirbackstj(AppState& app, UserInterface& ui) {
+    const std::string backup = recordBackupPath(app.main.meudir, RecordKind::MonthByMonth);
+    if (!fileExists(backup)) return {};
+    auto first = readRecordFirstLine(backup);
+    if (!first) return {};
+    if (*first == "estados") return Abrirback2(app, ui);
+    if (!recordAccepts(RecordKind::MonthByMonth, RecordSource::Backup, *first)) return {};
+    return readInto(RecordKind::MonthByMonth, backup, RecordSource::Backup, app.formTjspD, ui) ? "Form_tjsp_d"
+                                                                                               : std::string();
+}
+
+std::string Abrirbacksjf(AppState& app, UserInterface& ui) {
+    const std::string backup = recordBackupPath(app.main.meudir, RecordKind::Federal);
+    if (!fileExists(backup)) return {};
+    auto first = readRecordFirstLine(backup);
+    if (!first || !recordAccepts(RecordKind::Federal, RecordSource::Backup, *first)) return {};
+    return readInto(RecordKind::Federal, backup, RecordSource::Backup, app.formJf, ui) ? "Form_jf" : std::string();
 }
 
 }  // namespace core
