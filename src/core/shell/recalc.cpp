@@ -24,7 +24,7 @@ RecalcOutcome runDaily(AppState& app, const RecalcOptions& options, UserInterfac
         StringGrid& sp = app.form2.grid("SPlanos");
         sp.setCell(1, sp.rowCount() - 1, *options.until);
     }
-    while (wizard.step() < calc::DailyWizard::kLastStep) {
+    while (wizard.step() < wizard.lastStep()) {
         switch (wizard.next()) {
             case calc::StepResult::Ok:
                 break;

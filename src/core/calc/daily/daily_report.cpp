@@ -97,49 +97,6 @@ void addNotesRow(ReportBuffer& re, const Window& form2, const StringGrid& cat, c
            "</td></tr>");
 }
 
-void addExplanation(ReportBuffer& re, const Window& form2, const StringGrid& cat,
-                    const CheckedPlan& p) {
-    const StringGrid& saldo = form2.grid("SSaldo");
-    const StringGrid& base = form2.grid("SBase");
-    const int i = p.catalogueRow;
-    const int k = p.k;
-
-    re.add("<p><tr><td>" + saldo.cell(0, k) + " - saldo em conta em " + saldo.cell(3, k) + "/" +
-           base.cell(1, k) + " = <b>" + saldo.cell(2, k) + saldo.cell(4, k) + "</b></td></tr>");
-    re.add("<p><tr><td> Percentual de correção monetária com base na variação da " + cat.cell(5, i) +
-           " para " + cat.cell(1, i) + ": " + cat.cell(6, i) + ". </td></tr>");
-    re.add("<p><tr><td> Variação com base no " + cat.cell(7, i) + " para " + base.cell(3, k) + ": " +
-           cat.cell(8, i) + " </td></tr>");
-
-    const bool hasOfficial = digit(cat.cell(6, i));
-    const bool hasRequired = digit(cat.cell(8, i));
-    long double pOfficial = 0.0L;
-    long double qRequired = 0.0L;
-    if (hasOfficial) {
-        pOfficial = 0.5L + 1.005L * num(cat.cell(6, i));
-        re.add("<p><tr><td> " + cat.cell(6, i) + " + 0,5% de juros = " + T4(pOfficial) +
-               "% </td></tr>");
-    }
-    if (hasRequired) {
-        qRequired = 0.5L + 1.005L * num(cat.cell(8, i));
-        re.add("<p><tr><td> " + cat.cell(8, i) + " + 0,5% de juros = " + T4(qRequired) +
-               "% </td></tr>");
-    }
-    if (hasOfficial && hasRequired) {
-        const std::string diff = T4(qRequired - pOfficial);
-        re.add("<p><tr><td> " + T4(qRequired) + "% - " + T4(pOfficial) + "% = <b>" + diff +
-               "%</b> </td></tr>");
-        if (digit(cat.cell(3, i)))
-            re.add("<p><tr><td> Valor faltante em conta em " + base.cell(3, k) + " = " +
-                   saldo.cell(4, k) + "X " + diff + "% : " + cat.cell(3, i) + " = <b>" +
-                   cat.cell(9, i) + " " + base.cell(4, k) + "</b></td></tr>");
-        else
-            re.add("<p><tr><td> Valor faltante em conta em " + base.cell(3, k) + " = " +
-                   saldo.cell(4, k) + "X " + diff + "% = <b>" + cat.cell(4, i) + " " +
-                   base.cell(4, k) + "</b></td></tr>");
-    }
-}
-
 // The lines written above a spreadsheet row for its amortisation and for a
 // later plan's added difference. A cell counts only when it holds non-blank text.
 void addExtraLines(ReportBuffer& re, const StringGrid& g, int r, const Layout& layout) {
@@ -176,6 +133,52 @@ void addExtraLines(ReportBuffer& re, const StringGrid& g, int r, const Layout& l
 
 }  // namespace
 
+std::vector<std::string> planExplanation(const Window& form2, const StringGrid& cat, int i, int k,
+                                         const ExplanationStyle& style) {
+    const StringGrid& saldo = form2.grid("SSaldo");
+    const StringGrid& base = form2.grid("SBase");
+    ReportBuffer re;
+
+    re.add((style.boldFirstLine ? "<p><tr><td><b>" : "<p><tr><td>") + saldo.cell(0, k) + " - saldo em conta em " +
+           saldo.cell(3, k) + "/" + base.cell(1, k) + (style.boldFirstLine ? " = " : " = <b>") + saldo.cell(2, k) +
+           saldo.cell(4, k) + "</b></td></tr>");
+    re.add("<p><tr><td> Percentual de correção monetária com base na variação da " + cat.cell(5, i) +
+           " para " + cat.cell(1, i) + ": " + cat.cell(6, i) + ". </td></tr>");
+    re.add("<p><tr><td> Variação com base no " + cat.cell(7, i) + " para " + base.cell(3, k) + ": " +
+           cat.cell(8, i) + " </td></tr>");
+
+    const bool hasOfficial = digit(cat.cell(6, i));
+    const bool hasRequired = digit(cat.cell(8, i));
+    auto withInterest = [&](const std::string& pct) {
+        return style.noInterest ? num(pct) : 0.5L + 1.005L * num(pct);
+    };
+    const char* joined = style.noInterest ? " = " : " + 0,5% de juros = ";
+    long double pOfficial = 0.0L;
+    long double qRequired = 0.0L;
+    if (hasOfficial) {
+        pOfficial = withInterest(cat.cell(6, i));
+        re.add("<p><tr><td> " + cat.cell(6, i) + joined + T4(pOfficial) + "% </td></tr>");
+    }
+    if (hasRequired) {
+        qRequired = withInterest(cat.cell(8, i));
+        re.add("<p><tr><td> " + cat.cell(8, i) + joined + T4(qRequired) + "% </td></tr>");
+    }
+    if (hasOfficial && hasRequired) {
+        const std::string diff = T4(qRequired - pOfficial);
+        re.add("<p><tr><td> " + T4(qRequired) + "% - " + T4(pOfficial) + "% = <b>" + diff +
+               "%</b> </td></tr>");
+        if (digit(cat.cell(3, i)))
+            re.add("<p><tr><td> Valor faltante em conta em " + base.cell(3, k) + " = " +
+                   saldo.cell(4, k) + "X " + diff + "% : " + cat.cell(3, i) + " = <b>" +
+                   cat.cell(9, i) + " " + base.cell(4, k) + "</b></td></tr>");
+        else
+            re.add("<p><tr><td> Valor faltante em conta em " + base.cell(3, k) + " = " +
+                   saldo.cell(4, k) + "X " + diff + "% = <b>" + cat.cell(4, i) + " " +
+                   base.cell(4, k) + "</b></td></tr>");
+    }
+    return re.texts();
+}
+
 std::string dailyReportFileName(const Window& form2) {
     return form2.checked("Rtr") ? kDailyReportFileTr : kDailyReportFile;
 }
@@ -210,7 +213,7 @@ std::vector<std::string> buildDailyReport(const Window& form2, const StringGrid&
         for (const CheckedPlan& p : plans) addNotesRow(re, form2, catalogue, p, noInterest);
         re.add("</table></br>");
         if (layout.tr) {
-            for (const CheckedPlan& p : plans) addExplanation(re, form2, catalogue, p);
+            for (const CheckedPlan& p : plans) re.add(planExplanation(form2, catalogue, p.catalogueRow, p.k));
             re.add("</table>");
             re.add("</span>");
         }

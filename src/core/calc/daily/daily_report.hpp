@@ -34,6 +34,17 @@ inline constexpr const char* kDailyReportFileTr = "teste2.html";
 std::vector<std::string> buildDailyReport(const Window& form2, const StringGrid& catalogue,
                                           const ReportSettings& settings);
 
+// The worded explanation of one plan (catalogue row catRow, row k of SSaldo
+// and SBase), as the ORTN/BTN/TR layout writes it. The state court report
+// bolds the whole first line and, with Cnaou, explains the catalogue
+// percentages without the 0,5% interest.
+struct ExplanationStyle {
+    bool boldFirstLine = false;  // "<p><tr><td><b>" ... " = " + currency + balance
+    bool noInterest = false;     // percentages without 0,5 + 1,005 x
+};
+std::vector<std::string> planExplanation(const Window& w, const StringGrid& catalogue, int catRow, int k,
+                                         const ExplanationStyle& style = {});
+
 // File name of the layout the window's options choose.
 std::string dailyReportFileName(const Window& form2);
 

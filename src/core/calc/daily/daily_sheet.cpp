@@ -82,7 +82,9 @@ const std::string& lastTableMonth(const StringGrid& indice) {
     return indice.cell(0, indice.rowCount() - 1);
 }
 
-void rebuildPlanList(Window& w, const DailyTables& t) {
+void rebuildPlanList(Window& w, const DailyTables& t) { rebuildPlanList(w, t, false); }
+
+void rebuildPlanList(Window& w, const DailyTables& t, bool byName) {
     StringGrid& sp = w.grid("SPlanos");
     const Control& plans = w.at("CPlanos");
     const std::string previous = sp.cell(1, sp.rowCount() - 1);
@@ -90,11 +92,18 @@ void rebuildPlanList(Window& w, const DailyTables& t) {
     sp.setRowCount(t.catalogue.rowCount() + 1);
     sp.setColCount(3);
     for (int r = 1; r < sp.rowCount(); ++r) sp.clearRow(r);
-    for (int i = 1; i < t.catalogue.rowCount(); ++i) {
-        std::size_t item = static_cast<std::size_t>(i - 1);
-        if (item < plans.ticks.size() && plans.ticks[item])
+    auto ticked = [&](int i) {
+        if (!byName) {
+            std::size_t item = static_cast<std::size_t>(i - 1);
+            return item < plans.ticks.size() && plans.ticks[item];
+        }
+        for (std::size_t j = 0; j < plans.items.size() && j < plans.ticks.size(); ++j)
+            if (plans.ticks[j] && plans.items[j] == t.catalogue.cell(0, i)) return true;
+        return false;
+    };
+    for (int i = 1; i < t.catalogue.rowCount(); ++i)
+        if (ticked(i))
             for (int c = 0; c < 3; ++c) sp.setCell(c, i, t.catalogue.cell(c, i));
-    }
     const int last = sp.rowCount() - 1;
     sp.setCell(0, last, "Atualizar até");
     sp.setCell(1, last, digit(previous) ? previous : lastTableMonth(t.indice));
@@ -105,7 +114,8 @@ void rebuildPlanList(Window& w, const DailyTables& t) {
     const int n = sp.rowCount() - 2;
     StringGrid& base = w.grid("SBase");
     base.setRowCount(n + 1);
-    const bool withoutInterest = w.checked("Cnaou");
+    const Control* cnaou = w.find("Cnaou");
+    const bool withoutInterest = cnaou && cnaou->checked;
     for (int k = 1; k <= n; ++k) {
         base.setCell(0, k, sp.cell(0, k));
         base.setCell(1, k, sp.cell(1, k));
@@ -154,7 +164,9 @@ long double devolvejuro(const StringGrid& jmes, const Date& date, QuarterState& 
     return result;
 }
 
-void computeSpreadsheet(Window& w, const DailyTables& t) {
+void computeSpreadsheet(Window& w, const DailyTables& t) { computeSpreadsheet(w, t, SheetOptions{}); }
+
+void computeSpreadsheet(Window& w, const DailyTables& t, const SheetOptions& options) {
     StringGrid& p = w.grid("planilha");
     const StringGrid& sp = w.grid("SPlanos");
     const StringGrid& saldo = w.grid("SSaldo");
@@ -179,9 +191,9 @@ void computeSpreadsheet(Window& w, const DailyTables& t) {
             const Date credit = addMonths(purge, i);
             const int row = r0 + i - 1;
             if (!monthlyInterest)
-                p.setCell(6, row, "0");
+                p.setCell(6, row, options.percentInterest ? "0%" : "0");
             else if (p.rowCount() > 2)
-                p.setCell(6, row, T2(devolvejuro(jmes, credit, quarter)));
+                p.setCell(6, row, T2(devolvejuro(jmes, credit, quarter)) + (options.percentInterest ? "%" : ""));
             p.setCell(4, row, formatMonth(credit));
             if (!p.setRowCount(p.rowCount() + 1))
                 throw ConversionError("A planilha excede o número máximo de linhas");
@@ -202,7 +214,7 @@ void computeSpreadsheet(Window& w, const DailyTables& t) {
             p.setCell(10, r1, T2(num(saldo.cell(4, k))));
             p.setCell(9, r1, base.cell(2, k));
             p.setCell(12, r1, base.cell(4, k));
-            long double c = catalogueDivisor(t.catalogue, name);
+            long double c = options.divideCarried ? catalogueDivisor(t.catalogue, name) : 1.0L;
             p.setCell(13, r1, T2(divide(num(p.cell(7, r0 - 1)) - num(p.cell(11, r0)), c)));
             p.setCell(14, r1, T2(num(p.cell(12, r1)) + num(p.cell(13, r1))));
             p.setCell(15, r1, name);
@@ -221,7 +233,7 @@ void computeSpreadsheet(Window& w, const DailyTables& t) {
             p.setCell(0, r, idx.cell(32, pr));
             p.setCell(1, r, idx.cell(0, pr));
             p.setCell(2, r, idx.cell(d, pr));
-            for (int a = 1; a < t.application.rowCount(); ++a)
+            for (int a = 1; options.applyPurgeGrid && a < t.application.rowCount(); ++a)
                 if (t.application.cell(2, a) == "Sim" && t.application.cell(0, a) == p.cell(1, r))
                     p.setCell(2, r, t.application.cell(1, a));
             h = digit(idx.cell(33, pr)) ? num(idx.cell(33, pr)) : 1;

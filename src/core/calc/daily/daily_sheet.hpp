@@ -26,8 +26,15 @@ long double catalogueDivisor(const StringGrid& catalogue, std::string_view planN
 // Last month of the index grid (column 0 of its last row).
 const std::string& lastTableMonth(const StringGrid& indice);
 
-// Rebuilds SPlanos and SBase from the ticks of CPlanos.
+// Rebuilds SPlanos and SBase from the ticks of CPlanos: catalogue row i is
+// chosen when item i - 1 is ticked. A window without Cnaou keeps the
+// catalogue percentages.
 void rebuildPlanList(Window& w, const DailyTables& t);
+// byName: catalogue row i is chosen when an item captioned with its plan name
+// is ticked, so a list that no longer follows the catalogue's order (the
+// catalogue was sorted after the list was filled) still gives the plans the
+// user ticked.
+void rebuildPlanList(Window& w, const DailyTables& t, bool byName);
 
 // Fills column 4 of SBase: balance x difference % / 100 / divisor.
 void computeDifferences(Window& w, const DailyTables& t);
@@ -41,8 +48,16 @@ struct QuarterState {
 // Monthly interest rate of Jmes for a date (quarterly rows paid every third month).
 long double devolvejuro(const StringGrid& jmes, const Date& date, QuarterState& q);
 
+// What the court-table spreadsheets do differently.
+struct SheetOptions {
+    bool applyPurgeGrid = true;    // the purge application grid replaces yields
+    bool percentInterest = false;  // column 6 as "0%" or T2(rate) + "%"
+    bool divideCarried = true;     // column 13 divided by the plan's currency divisor
+};
+
 // Fills planilha block by block. The caller empties it and sets it to 2 rows.
 void computeSpreadsheet(Window& w, const DailyTables& t);
+void computeSpreadsheet(Window& w, const DailyTables& t, const SheetOptions& options);
 
 // Builds planilha2: planilha with the yield split into index and 0,5% interest.
 void buildSplitSpreadsheet(Window& w);

@@ -10,6 +10,8 @@
 #include "core/workspace/settings_files.hpp"
 #include "core/workspace/workspace.hpp"
 #include "core/state/windows.hpp"
+#include "core/tables/table_file.hpp"
+#include "core/workspace/atomic_file.hpp"
 #include "core/text/errors.hpp"
 
 namespace core::calc {
@@ -25,17 +27,41 @@ std::string digitsOf(const std::string& s) {
     return out;
 }
 
+std::string writeForm2Report(const AppState& app) { return writeDailyReport(app); }
+
+// Column 32 of the first row of the table whose month is the given one.
+const std::string& currencyOfMonth(const StringGrid& table, const std::string& month) {
+    for (int r = 1; r < table.rowCount(); ++r)
+        if (table.cell(0, r) == month) return table.cell(32, r);
+    static const std::string none;
+    return none;
+}
+
 }  // namespace
 
-DailyWizard::DailyWizard(AppState& app, UserInterface& ui) : app_(app), ui_(ui), w_(app.form2) {}
+const DailyWizardSpec kDailySavingsSpec{
+    &AppState::form2, makeForm2, 6,
+    /*rebuildPlansOnNext*/ true, /*plansByName*/ false, /*requireTicks*/ true, /*trOption*/ true,
+    /*checkMonths*/ true, BalanceCurrency::Catalogue, /*amortisation*/ true,
+    /*chooseTable*/ nullptr, /*periodInterestStep*/ 4, /*percentSuffix*/ false, /*sheetStep*/ 5, SheetOptions{},
+    /*correct*/ nullptr, /*correctionStep*/ -1, RecordKind::Daily,
+    /*prepareSheet*/ true, /*splitSheet*/ true, writeForm2Report, std::nullopt, "Form2",
+    /*threeInterestColumns*/ false, /*onShow*/ nullptr,
+};
+
+DailyWizard::DailyWizard(AppState& app, UserInterface& ui) : DailyWizard(app, ui, kDailySavingsSpec) {}
+
+DailyWizard::DailyWizard(AppState& app, UserInterface& ui, const DailyWizardSpec& spec)
+    : app_(app), ui_(ui), spec_(spec), w_(app.*spec.window) {}
 
 DailyTables DailyWizard::tables() const {
     return DailyTables{app_.form3.grid("SPlanosini"), app_.main.indice, app_.form4.grid("SPlanosini")};
 }
 
 void DailyWizard::show() {
-    const Window design = makeForm2();
+    const Window design = spec_.design();
     for (const char* name : kHeaderGrids) {
+        if (!design.find(name) || !w_.find(name)) continue;
         const StringGrid& d = design.grid(name);
         StringGrid& g = w_.grid(name);
         for (int c = 0; c < d.colCount(); ++c) g.setCell(c, 0, d.cell(c, 0));
@@ -45,6 +71,7 @@ void DailyWizard::show() {
     for (int r = 1; r < jmes.rowCount(); ++r)
         if (blank(jmes.cell(3, r))) jmes.setCell(3, r, "Não");
     step_ = 0;
+    if (spec_.onShow) spec_.onShow(app_, w_);
 }
 
 bool DailyWizard::refuse(const std::string& text) {
@@ -54,17 +81,20 @@ bool DailyWizard::refuse(const std::string& text) {
 }
 
 bool DailyWizard::checkPlans() {
+    if (spec_.chooseTable) spec_.chooseTable(app_, ui_);
     const Control& plans = w_.at("CPlanos");
-    if (std::none_of(plans.ticks.begin(), plans.ticks.end(), [](bool t) { return t; }))
+    if (spec_.requireTicks && std::none_of(plans.ticks.begin(), plans.ticks.end(), [](bool t) { return t; }))
         return refuse("escolha um plano");
 
-    const bool tr = w_.checked("Rtr");
-    if (tr) {
-        w_.setChecked("Rsemjuros", true);
-        w_.at("RComjuros").checked = false;
+    if (spec_.trOption) {
+        const bool tr = w_.checked("Rtr");
+        if (tr) {
+            w_.setChecked("Rsemjuros", true);
+            w_.at("RComjuros").checked = false;
+        }
+        w_.at("RComjuros").enabled = !tr;
+        w_.at("Rsemjuros").enabled = !tr;
     }
-    w_.at("RComjuros").enabled = !tr;
-    w_.at("Rsemjuros").enabled = !tr;
 
     StringGrid& sp = w_.grid("SPlanos");
     // With no plan row, row 1 is the "Atualizar até" row.
@@ -72,7 +102,7 @@ bool DailyWizard::checkPlans() {
 
     const std::string& lastMonth = lastTableMonth(app_.main.indice);
     const auto last = tryParseMonth(lastMonth);
-    for (int r = 1; r < sp.rowCount(); ++r) {
+    for (int r = 1; spec_.checkMonths && r < sp.rowCount(); ++r) {
         const std::string& m = sp.cell(1, r);
         if (!digit(m)) continue;
         const auto month = tryParseMonth(m);
@@ -87,49 +117,70 @@ bool DailyWizard::checkPlans() {
     }
     const int n = sp.rowCount() - 2;
     saldo.setRowCount(n + 1);
-    const StringGrid& cat = app_.form3.grid("SPlanosini");
     for (int k = 1; k <= n; ++k) {
         saldo.setCell(0, k, sp.cell(0, k));
         saldo.setCell(1, k, sp.cell(1, k));
-        int row = catalogueRow(cat, sp.cell(0, k));
-        saldo.setCell(2, k, row >= 0 ? cat.cell(4, row) : std::string());
     }
-    rebuildAmortisationMonths(w_);
+    fillBalanceCurrencies();
+    if (spec_.amortisation) rebuildAmortisationMonths(w_);
     return true;
+}
+
+void DailyWizard::fillBalanceCurrencies() {
+    StringGrid& saldo = w_.grid("SSaldo");
+    const StringGrid& cat = app_.form3.grid("SPlanosini");
+    StringGrid stateTable;
+    if (spec_.currency == BalanceCurrency::StateTable) {
+        // The opening table of the state calculator, whatever table a
+        // correction left in the index grid; without it the currencies stay empty.
+        const std::string path = workspaceFile(app_.main.meudir, "t0001.tab");
+        if (fileExists(path)) resetAndLoad(path, stateTable);
+    }
+    for (int k = 1; k < saldo.rowCount(); ++k) {
+        const std::string& month = saldo.cell(1, k);
+        switch (spec_.currency) {
+            case BalanceCurrency::Catalogue: {
+                int row = catalogueRow(cat, saldo.cell(0, k));
+                saldo.setCell(2, k, row >= 0 ? cat.cell(4, row) : std::string());
+                break;
+            }
+            case BalanceCurrency::IndexGrid:
+                saldo.setCell(2, k, currencyOfMonth(app_.main.indice, month));
+                break;
+            case BalanceCurrency::StateTable:
+                saldo.setCell(2, k, currencyOfMonth(stateTable, month));
+                break;
+        }
+    }
 }
 
 StepResult DailyWizard::next() {
     try {
-        if (step_ == 0) rebuildPlanList(w_, tables());
-        step_ = std::min(step_ + 1, kLastStep);
-        switch (step_) {
-            case 1:
-                if (!checkPlans()) return StepResult::Refused;
-                break;
-            case 2:
-                computeDifferences(w_, tables());
-                break;
-            case 4:
-                computePeriodInterest(w_);
-                break;
-            case 5: {
-                StringGrid& p = w_.grid("planilha");
-                for (int r = 1; r < p.rowCount(); ++r) p.clearRow(r);
-                p.setRowCount(2);
-                computeSpreadsheet(w_, tables());
-                break;
-            }
-            case 6:
-                writeBackup();
-                w_.at("SpeedButton3").enabled = true;
-                break;
-            default:
-                break;
+        if (step_ == 0 && spec_.rebuildPlansOnNext) rebuildPlanList(w_, tables(), spec_.plansByName);
+        // The state calculator selects simple interest on every "Próximo".
+        if (spec_.correct) w_.setChecked("Rsimples", true);
+        step_ = std::min(step_ + 1, spec_.lastStep);
+        if (step_ == 1 && !checkPlans()) return StepResult::Refused;
+        if (step_ == 2) computeDifferences(w_, tables());
+        if (step_ == spec_.periodInterestStep) computePeriodInterest(w_, spec_.percentSuffix);
+        if (step_ == spec_.sheetStep || step_ == spec_.correctionStep) {
+            StringGrid& p = w_.grid("planilha");
+            for (int r = 1; r < p.rowCount(); ++r) p.clearRow(r);
+            p.setRowCount(2);
+            if (step_ == spec_.sheetStep) computeSpreadsheet(w_, tables(), spec_.sheet);
+            if (step_ == spec_.correctionStep && spec_.correct) spec_.correct(app_, ui_);
+        }
+        if (step_ == spec_.lastStep) {
+            if (spec_.backupOnLastStep) writeBackup();
+            w_.at("SpeedButton3").enabled = true;
         }
     } catch (const ConversionError& e) {
         ui_.message(e.what());
         return StepResult::Error;
     } catch (const FileError& e) {
+        ui_.message(e.what());
+        return StepResult::Error;
+    } catch (const CalcRefused& e) {
         ui_.message(e.what());
         return StepResult::Error;
     }
@@ -140,7 +191,7 @@ void DailyWizard::previous() { step_ = std::max(step_ - 1, 0); }
 
 void DailyWizard::clickPlans() {
     try {
-        rebuildPlanList(w_, tables());
+        rebuildPlanList(w_, tables(), spec_.plansByName);
     } catch (const ConversionError& e) {
         ui_.message(e.what());
     }
@@ -151,6 +202,12 @@ void DailyWizard::clearPeriodInterest() {
     for (int r = 1; r < g.rowCount(); ++r) g.clearRow(r);
     g.setRowCount(3);
     g.setColCount(3);
+}
+
+void DailyWizard::addPeriodInterestRow() {
+    StringGrid& g = w_.grid("STJuros");
+    const int row = g.rowCount();
+    if (g.setRowCount(row + 1)) g.clearRow(row);
 }
 
 void DailyWizard::clearMonthlyInterest() {
@@ -222,12 +279,13 @@ void DailyWizard::clickJmes() {
 }
 
 std::string DailyWizard::backupPath() const {
-    return workspaceFile(app_.main.meudir, recordBackupName(RecordKind::Daily));
+    const RecordKind kind = spec_.backupOnLastStep.value_or(spec_.backupAfterReport.value_or(RecordKind::Daily));
+    return workspaceFile(app_.main.meudir, recordBackupName(kind));
 }
 
 void DailyWizard::writeBackup() {
-    writeRecord(RecordKind::Daily, w_, backupPath());
-    app_.main.edit1 = "diaria";
+    writeRecord(*spec_.backupOnLastStep, w_, backupPath());
+    if (*spec_.backupOnLastStep == RecordKind::Daily) app_.main.edit1 = "diaria";
 }
 
 void DailyWizard::saveHeaderFooter() {
@@ -242,32 +300,45 @@ void DailyWizard::saveHeaderFooter() {
 std::string DailyWizard::finish() {
     std::string path;
     try {
-        StringGrid& saldo = w_.grid("SSaldo");
-        for (int r = 1; r < saldo.rowCount(); ++r)
-            if (digit(saldo.cell(4, r))) saldo.setCell(4, r, T2(num(saldo.cell(4, r))));
+        if (spec_.prepareSheet) {
+            StringGrid& saldo = w_.grid("SSaldo");
+            for (int r = 1; r < saldo.rowCount(); ++r)
+                if (digit(saldo.cell(4, r))) saldo.setCell(4, r, T2(num(saldo.cell(4, r))));
 
-        StringGrid& p = w_.grid("planilha");
-        for (int r = 1; r < p.rowCount(); ++r) {
-            const std::string& a = p.cell(11, r);
-            if (a != "0" && !blank(a)) p.setCell(11, r, "-" + a);
+            StringGrid& p = w_.grid("planilha");
+            for (int r = 1; r < p.rowCount(); ++r) {
+                const std::string& a = p.cell(11, r);
+                if (a != "0" && !blank(a)) p.setCell(11, r, "-" + a);
+            }
+            if (w_.checked("Rsemjuros")) {
+                for (int r = 0; r < p.rowCount(); ++r) p.setCell(6, r, std::string());
+                p.setCell(7, 0, "Valor");
+            } else {
+                p.setCell(6, 0, "Juros");
+                p.setCell(7, 0, "Juros + Valor");
+            }
         }
-        if (w_.checked("Rsemjuros")) {
-            for (int r = 0; r < p.rowCount(); ++r) p.setCell(6, r, std::string());
-            p.setCell(7, 0, "Valor");
-        } else {
-            p.setCell(6, 0, "Juros");
-            p.setCell(7, 0, "Juros + Valor");
-        }
-        buildSplitSpreadsheet(w_);
-        path = writeDailyReport(app_);
+        if (spec_.splitSheet) buildSplitSpreadsheet(w_);
+        path = spec_.writeReport(app_);
     } catch (const ConversionError& e) {
         ui_.message(e.what());
         return {};
     } catch (const FileError& e) {
         ui_.message(e.what());
         return {};
+    } catch (const CalcRefused& e) {
+        ui_.message(e.what());
+        return {};
     }
-    salvarx(app_, "Form2", ui_);
+    if (spec_.backupAfterReport) {
+        try {
+            writeRecord(*spec_.backupAfterReport, w_, backupPath());
+        } catch (const FileError& e) {
+            ui_.message(e.what());
+        }
+    }
+    if (spec_.snapshotOption) salvarx(app_, spec_.snapshotOption, ui_);
+    if (spec_.threeInterestColumns) w_.grid("STJuros").setColCount(3);
     w_.at("SpeedButton3").enabled = false;
     step_ = 0;
     return path;

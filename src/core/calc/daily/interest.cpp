@@ -13,7 +13,10 @@ std::string juros(long double rate, const Date& start, const Date& end, bool pro
     return T4(part + rate * months);
 }
 
-void computePeriodInterest(Window& w) {
+void computePeriodInterest(Window& w) { computePeriodInterest(w, false); }
+
+void computePeriodInterest(Window& w, bool percentSuffix) {
+    const char* suffix = percentSuffix ? "%" : "";
     StringGrid& g = w.grid("STJuros");
     if (!digit(g.cell(0, 1))) return;
     g.setColCount(4);
@@ -22,7 +25,7 @@ void computePeriodInterest(Window& w) {
         if (!digit(g.cell(0, r)) || !digit(g.cell(1, r)) || !digit(g.cell(2, r))) continue;
         Date start = parseDate(g.cell(0, r));
         if (r == 1) g.setCell(0, r, formatDate(start));
-        g.setCell(3, r, juros(num(g.cell(2, r)), start, parseDate(g.cell(1, r)), proRata));
+        g.setCell(3, r, juros(num(g.cell(2, r)), start, parseDate(g.cell(1, r)), proRata) + suffix);
     }
     for (int r = g.rowCount() - 1; r >= 1; --r)
         if (!digit(g.cell(0, r)) && !digit(g.cell(1, r))) RemoveLinha(g, r);
@@ -35,7 +38,7 @@ void computePeriodInterest(Window& w) {
     // The new row may show cells of a row removed above: it starts empty.
     g.clearRow(total);
     g.setCell(2, total, "Total");
-    g.setCell(3, total, T2(sum));
+    g.setCell(3, total, T2(sum) + suffix);
 }
 
 void rebuildAmortisationMonths(Window& w) {

@@ -15,6 +15,9 @@ std::string juros(long double rate, const Date& start, const Date& end, bool pro
 // Fills column 3 of STJuros and appends the "Total" row (entering the
 // amortisation page). Does nothing when row 1 has no start date.
 void computePeriodInterest(Window& w);
+// percentSuffix: each period percentage and the total are followed by "%"
+// (the court-table calculators).
+void computePeriodInterest(Window& w, bool percentSuffix);
 
 // Column 0 of amortizacao: the months after the first purge up to the
 // "Atualizar até" month. Amounts typed by the user stay in their rows.
