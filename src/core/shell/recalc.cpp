@@ -1,5 +1,7 @@
 #include "core/shell/recalc.hpp"
 
+#include "core/calc/court/month_calculators.hpp"
+#include "core/calc/court/state_calculator.hpp"
 #include "core/calc/daily/daily_wizard.hpp"
 #include "core/project/project_file.hpp"
 #include "core/shell/launcher.hpp"
@@ -15,13 +17,15 @@ namespace {
 
 using Status = RecalcOutcome::Status;
 
-RecalcOutcome runDaily(AppState& app, const RecalcOptions& options, UserInterface& ui, RecalcOutcome out) {
-    loadCalculatorTable(app, "razidaro13.tab");
+// The table the menu command loads before showing the calculator.
+RecalcOutcome runDaily(AppState& app, const RecalcOptions& options, UserInterface& ui, RecalcOutcome out,
+                       const calc::DailyWizardSpec& spec, const char* table) {
+    loadCalculatorTable(app, table);
 
-    calc::DailyWizard wizard(app, ui);
+    calc::DailyWizard wizard(app, ui, spec);
     wizard.show();
     if (options.until) {
-        StringGrid& sp = app.form2.grid("SPlanos");
+        StringGrid& sp = wizard.window().grid("SPlanos");
         sp.setCell(1, sp.rowCount() - 1, *options.until);
     }
     while (wizard.step() < wizard.lastStep()) {
@@ -65,10 +69,21 @@ RecalcOutcome recalcProject(AppState& app, const std::string& projectPath, const
             out.status = Status::NotAvailable;
             return out;
         }
-        if (opened.windowToShow == "Form2") {
+        struct Calculator {
+            const char* window;
+            const calc::DailyWizardSpec& spec;
+            const char* table;
+        };
+        const Calculator calculators[] = {
+            {"Form2", calc::kDailySavingsSpec, "razidaro13.tab"},
+            {"Form5", calc::kStateSpec, "t0001.tab"},
+            {"Form_jf", calc::kFederalSpec, "jf.tab"},
+        };
+        for (const Calculator& c : calculators) {
+            if (opened.windowToShow != c.window) continue;
             RecalcOptions normalised = options;
             if (options.until) normalised.until = validadataMA(*options.until);
-            return runDaily(app, normalised, ui, out);
+            return runDaily(app, normalised, ui, out, c.spec, c.table);
         }
         out.status = Status::NotAvailable;
         return out;
