@@ -34,6 +34,10 @@ const std::string& StringGrid::cell(int col, int row) const {
 
 void StringGrid::setCell(int col, int row, std::string text) {
     if (row < 0 || col < 0 || row >= kMaxRows || col >= kMaxCols) return;
+    if (row < static_cast<int>(cells_.size()) && col < static_cast<int>(cells_[row].size())) {
+        cells_[row][col] = std::move(text);
+        return;
+    }
     if (row >= static_cast<int>(cells_.size())) {
         if (text.empty()) return;
         cells_.resize(row + 1);

@@ -151,10 +151,12 @@ std::string utf8ToCp1252(std::string_view text) {
     out.reserve(text.size());
     std::size_t pos = 0;
     while (pos < text.size()) {
-        const unsigned char ascii = static_cast<unsigned char>(text[pos]);
-        if (ascii < 0x80) {
-            out += static_cast<char>(ascii);
-            ++pos;
+        // Runs of ASCII are the same bytes in both encodings.
+        std::size_t end = pos;
+        while (end < text.size() && static_cast<unsigned char>(text[end]) < 0x80) ++end;
+        if (end > pos) {
+            out.append(text.data() + pos, end - pos);
+            pos = end;
             continue;
         }
         char32_t c = nextUtf8(text, pos);
