@@ -342,6 +342,19 @@ private slots:
         typeCell(st, 0, 1, QStringLiteral("310490"));
         typeCell(st, 1, 1, QStringLiteral("35131990"));
         typeCell(st, 2, 1, QStringLiteral("1"));
+        // A date cell left empty holds the blank mask until the row is typed in.
+        app::GridView* jmes = grid(p, "Jmes");
+        jmes->setFocus();
+        jmes->selectCell(1, 3);
+        QCOMPARE(jmes->currentRow(), 3);
+        QTest::keyClick(jmes, Qt::Key_F2);
+        QVERIFY(jmes->editing());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QApplication::processEvents();  // the editor is closed after the key
+        QCOMPARE(cell(p, "Jmes", 1, 3), QStringLiteral("  /  /    "));
+        typeCell(jmes, 2, 3, QStringLiteral("2"));
+        QCOMPARE(cell(p, "Jmes", 1, 3), QString());
+        QCOMPARE(cell(p, "Jmes", 2, 3), QStringLiteral("2"));
         clickCell(grid(p, "Jmes"), 0, 1);
         QCOMPARE(cell(p, "STJuros", 0, 1), QStringLiteral("30/04/1990"));
         QCOMPARE(cell(p, "STJuros", 1, 1), QStringLiteral("31/12/1990"));
