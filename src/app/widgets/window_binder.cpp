@@ -19,7 +19,6 @@
 #include "app/widgets/wizard_bar.hpp"
 #include "app/widgets/wizard_pages.hpp"
 #include "core/state/money_edits.hpp"
-#include "core/text/edit_mask.hpp"
 
 namespace app {
 
