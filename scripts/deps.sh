@@ -2,13 +2,13 @@
 # Installs the Debian packages the project builds with, only those missing.
 # Usage: scripts/deps.sh core|gui|test
 #   core  the engine, its tests and benchmarks
-#   gui   core + the desktop program (Qt 6 with WebEngine)
-#   test  gui + what the test suite needs (clang for the fuzz targets, Xvfb)
+#   gui   core + the desktop program (Qt 6 with WebEngine) and Xvfb to run it without a display
+#   test  gui + what the test suite needs (clang for the fuzz targets)
 set -euo pipefail
 
 core=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev)
-gui=(qt6-base-dev qt6-webengine-dev libgl-dev fonts-dejavu-core)
-test=(clang libclang-rt-14-dev xvfb xauth)
+gui=(qt6-base-dev qt6-webengine-dev libgl-dev xvfb xauth fonts-dejavu-core)
+test=(clang libclang-rt-14-dev)
 
 want=("${core[@]}")
 case "${1:-core}" in

@@ -1,6 +1,8 @@
 #include "app/shell/report_view.hpp"
 
+#include <QEvent>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QPageLayout>
 #include <QPrinter>
@@ -72,6 +74,30 @@ protected:
 };
 
 ReportView::ReportView(QWidget* parent) : QWidget(parent) {
+    layout_ = new QVBoxLayout(this);
+    layout_->setContentsMargins(0, 0, 0, 0);
+    // Until the engine runs, a blank sheet stands in its place.
+    placeholder_ = new QWidget(this);
+    placeholder_->setAutoFillBackground(true);
+    QPalette pal = placeholder_->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    placeholder_->setPalette(pal);
+    placeholder_->installEventFilter(this);
+    layout_->addWidget(placeholder_);
+}
+
+bool ReportView::eventFilter(QObject* watched, QEvent* event) {
+    // The engine takes about half a second to start: the window shows first,
+    // blank, and the engine starts right after its first paint.
+    if (watched == placeholder_ && event->type() == QEvent::Paint && !engineQueued_) {
+        engineQueued_ = true;
+        QTimer::singleShot(0, this, &ReportView::ensureEngine);
+    }
+    return false;
+}
+
+void ReportView::ensureEngine() {
+    if (page_) return;
     // An off-the-record profile of its own: no cache or cookies on disk, and
     // the interceptor applies to this view only.
     profile_ = new QWebEngineProfile(this);
@@ -96,10 +122,10 @@ ReportView::ReportView(QWidget* parent) : QWidget(parent) {
     view_->setObjectName(QStringLiteral("WB"));
     view_->setPage(page_);
     view_->setContextMenuPolicy(Qt::NoContextMenu);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(view_);
+    layout_->replaceWidget(placeholder_, view_);
+    placeholder_->removeEventFilter(this);
+    delete placeholder_;
+    placeholder_ = nullptr;
 
     connect(page_, &QWebEnginePage::loadStarted, this, [this] {
         if (!loading_) {
@@ -113,6 +139,23 @@ ReportView::ReportView(QWidget* parent) : QWidget(parent) {
         applyDesignMode();
         emit documentLoaded(ok);
     });
+    if (pendingUrl_.isValid()) {
+        const QUrl url = pendingUrl_;
+        pendingUrl_ = QUrl();
+        navigate(url, remote_);
+    }
+}
+
+void ReportView::navigate(const QUrl& url, bool remote) {
+    interceptor_->remoteAllowed = remote;
+    page_->remoteAllowed = remote;
+    if (url == QUrl(QStringLiteral("about:blank"))) {
+        // The empty page as an empty local document: it then runs where the
+        // local reports run, and the first report shows sooner.
+        page_->setHtml(QString(), QUrl(QStringLiteral("file:///")));
+    } else {
+        page_->load(url);
+    }
 }
 
 ReportView::~ReportView() {
@@ -123,17 +166,22 @@ ReportView::~ReportView() {
     page_ = nullptr;
 }
 
-QUrl ReportView::currentUrl() const { return page_->url(); }
+QUrl ReportView::currentUrl() const { return page_ ? page_->url() : pendingUrl_; }
 
 void ReportView::startLoad(const QUrl& url, bool remote) {
-    interceptor_->remoteAllowed = remote;
-    page_->remoteAllowed = remote;
+    remote_ = remote;
     loading_ = true;
     designMode_ = false;  // a new document starts read-only
-    page_->load(url);
+    if (!page_) {
+        pendingUrl_ = url;
+        return;
+    }
+    navigate(url, remote);
 }
 
-void ReportView::loadFile(const QString& path) { startLoad(QUrl::fromLocalFile(path), false); }
+void ReportView::loadFile(const QString& path) {
+    startLoad(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()), false);
+}
 
 void ReportView::loadRemote(const QUrl& url) { startLoad(url, true); }
 
@@ -141,7 +189,7 @@ void ReportView::loadBlank() { startLoad(QUrl(QStringLiteral("about:blank")), fa
 
 void ReportView::setDesignMode(bool on) {
     designMode_ = on;
-    if (!loading_) applyDesignMode();
+    if (!loading_ && page_) applyDesignMode();
 }
 
 void ReportView::applyDesignMode() {
@@ -149,6 +197,7 @@ void ReportView::applyDesignMode() {
 }
 
 void ReportView::runScript(const QString& script, const std::function<void(const QVariant&)>& done) {
+    ensureEngine();
     QPointer<ReportView> self(this);
     page_->runJavaScript(script, QWebEngineScript::ApplicationWorld, [self, done](const QVariant& v) {
         if (self && done) done(v);
@@ -156,19 +205,28 @@ void ReportView::runScript(const QString& script, const std::function<void(const
 }
 
 void ReportView::execCommand(const QString& name, const QString& value) {
+    ensureEngine();
     view_->setFocus();
     runScript(QStringLiteral("document.execCommand(%1, false, %2);").arg(jsString(name), jsString(value)));
 }
 
 void ReportView::insertImageUrl(const QString& url) { execCommand(QStringLiteral("insertImage"), url); }
 
-void ReportView::cut() { page_->triggerAction(QWebEnginePage::Cut); }
-void ReportView::copy() { page_->triggerAction(QWebEnginePage::Copy); }
+void ReportView::cut() {
+    ensureEngine();
+    page_->triggerAction(QWebEnginePage::Cut);
+}
+void ReportView::copy() {
+    ensureEngine();
+    page_->triggerAction(QWebEnginePage::Copy);
+}
 void ReportView::paste() {
+    ensureEngine();
     view_->setFocus();
     page_->triggerAction(QWebEnginePage::Paste);
 }
 void ReportView::selectAll() {
+    ensureEngine();
     view_->setFocus();
     page_->triggerAction(QWebEnginePage::SelectAll);
 }
@@ -212,6 +270,7 @@ void ReportView::print(QPrinter* printer, const std::function<void(bool)>& done)
         if (done) done(false);
         return;
     }
+    ensureEngine();
     printing_ = true;
     auto connection = std::make_shared<QMetaObject::Connection>();
     *connection = connect(view_, &QWebEngineView::printFinished, this, [this, connection, done](bool ok) {
@@ -236,6 +295,7 @@ bool ReportView::printAndWait(QPrinter* printer) {
 }
 
 void ReportView::pdf(const QPageLayout& layout, const std::function<void(const QByteArray&)>& done) {
+    ensureEngine();
     QPointer<ReportView> self(this);
     page_->printToPdf(
         [self, done](const QByteArray& bytes) {

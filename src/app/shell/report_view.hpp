@@ -17,6 +17,7 @@
 class QPrinter;
 class QPageLayout;
 class QWebEngineProfile;
+class QVBoxLayout;
 class QWebEngineView;
 
 namespace app {
@@ -30,7 +31,13 @@ public:
     explicit ReportView(QWidget* parent = nullptr);
     ~ReportView() override;
 
-    QWebEngineView* view() const { return view_; }
+    // The HTML engine starts after the view is first painted, or at the first
+    // command that needs it; until then loads wait for it.
+    void ensureEngine();
+    QWebEngineView* view() {
+        ensureEngine();
+        return view_;
+    }
 
     // Loads a local document; the new document is read-only.
     void loadFile(const QString& path);
@@ -75,10 +82,19 @@ public:
 signals:
     void documentLoaded(bool ok);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void startLoad(const QUrl& url, bool remote);
+    void navigate(const QUrl& url, bool remote);
     void applyDesignMode();
 
+    QVBoxLayout* layout_ = nullptr;
+    QWidget* placeholder_ = nullptr;
+    bool engineQueued_ = false;
+    QUrl pendingUrl_;
+    bool remote_ = false;
     QWebEngineProfile* profile_ = nullptr;
     LocalOnlyInterceptor* interceptor_ = nullptr;
     ReportPage* page_ = nullptr;
