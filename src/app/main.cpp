@@ -93,6 +93,7 @@ int main(int argc, char** argv) {
 
     app::AppContext ctx;
     ctx.ui = ui.get();
+    ctx.state.main.cnomefont = "Arial";  // the report font until "font.ini" says otherwise
 
     const std::string appData =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString();

@@ -5,6 +5,7 @@
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/shell/index_viewer.hpp"
 #include "core/text/errors.hpp"
@@ -72,7 +73,13 @@ IndexPage::IndexPage(core::StringGrid& indice, core::UserInterface& ui, QWidget*
             });
 }
 
-void IndexPage::reload() { model_->reload(); }
+void IndexPage::reload() {
+    model_->reload();
+    // Wide enough for the headers of the loaded table, within reason.
+    table_->resizeColumnsToContents();
+    for (int c = 0; c < model_->columnCount(); ++c)
+        table_->setColumnWidth(c, std::clamp(table_->columnWidth(c), 70, 260));
+}
 
 void IndexPage::cellSelected(int col, int gridRow) {
     try {

@@ -457,6 +457,7 @@ void MainWindow::buildReportPage(QWidget* page) {
 
 void MainWindow::buildFontPage(QWidget* page) {
     auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     cnomefont_ = new QComboBox(page);
     cnomefont_->setObjectName(QStringLiteral("Cnomefont"));
     cnomefont_->setEditable(true);
