@@ -32,7 +32,7 @@ reports=(tests/data/golden/daily_realistic_savings.html tests/data/golden/daily_
 
 median() { sort -n | awk '{ v[NR] = $1 } END { if (NR) print v[int((NR + 1) / 2)]; else print "-" }'; }
 
-: > "$work/first" ; : > "$work/start" ; for i in "${!reports[@]}"; do : > "$work/report$i"; done
+: > "$work/first" ; : > "$work/start" ; : > "$work/engine" ; for i in "${!reports[@]}"; do : > "$work/report$i"; done
 for run in $(seq "$runs"); do
   home="$work/home$run"
   mkdir -p "$home"
@@ -42,6 +42,8 @@ for run in $(seq "$runs"); do
     out=$(XDG_DATA_HOME="$home" "$build"/src/app/expurgos --medir "${reports[@]}" 2>/dev/null)
     shown=$(sed -n 's/^janela_principal_epoch_ms=//p' <<<"$out")
     echo $((shown - t0)) >> "$work/$pass"
+    engine=$(sed -n 's/^motor_html_pronto_epoch_ms=//p' <<<"$out")
+    [ "$pass" = start ] && [ -n "$engine" ] && echo $((engine - t0)) >> "$work/engine"
     if [ "$pass" = start ]; then
       for i in "${!reports[@]}"; do
         sed -n "s/^relatorio_$((i + 1))_ms=\([0-9]*\) ok=1$/\1/p" <<<"$out" >> "$work/report$i"
@@ -53,6 +55,7 @@ done
 echo "Medianas de $runs execuções ($(nproc) núcleos, ${DISPLAY:+tela $DISPLAY}):"
 echo "  início até a janela principal exibida, primeiro início (cópia das tabelas): $(median < "$work/first") ms"
 echo "  início até a janela principal exibida, inícios seguintes:                  $(median < "$work/start") ms"
+echo "  início até o documento vazio carregado (motor HTML pronto):              $(median < "$work/engine") ms"
 for i in "${!reports[@]}"; do
   printf '  relatório exibido, %-32s %s ms\n' "$(basename "${reports[$i]}"):" "$(median < "$work/report$i")"
 done

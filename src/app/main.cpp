@@ -146,6 +146,16 @@ int main(int argc, char** argv) {
         // Let the empty page settle first.
         QTimer::singleShot(500, &window, [next] { (*next)(0); });
     });
+    if (measure) {
+        // The empty page loaded: the HTML engine is ready for the first report.
+        auto once = std::make_shared<QMetaObject::Connection>();
+        *once = QObject::connect(window.report(), &app::ReportView::documentLoaded, &window, [once] {
+            QObject::disconnect(*once);
+            std::printf("motor_html_pronto_epoch_ms=%lld\n",
+                        static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+            std::fflush(stdout);
+        });
+    }
     window.installEventFilter(&shown);
     // Maximised, and filling the screen even where no window manager maximises it.
     if (QScreen* screen = window.screen()) window.setGeometry(screen->availableGeometry());
