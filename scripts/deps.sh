@@ -7,7 +7,7 @@
 set -euo pipefail
 
 core=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev)
-gui=(qt6-base-dev qt6-webengine-dev libgl-dev xvfb xauth fonts-dejavu-core)
+gui=(qt6-base-dev qt6-webengine-dev qt6-translations-l10n libgl-dev xvfb xauth fonts-dejavu-core)
 test=(clang libclang-rt-14-dev)
 
 want=("${core[@]}")

@@ -9,10 +9,12 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QTranslator>
 #include <clocale>
 #include <cstdio>
 #include <memory>
@@ -73,6 +75,11 @@ int main(int argc, char** argv) {
     // the machine's decimal separator, and neither must Qt's own widgets.
     std::setlocale(LC_NUMERIC, "C");
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    // Qt's own dialogs (print, page setup, colour, files) in Portuguese.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"),
+                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qtTranslator);
     app.setApplicationName(QStringLiteral("Expurgos da Poupança"));
     app.setOrganizationName(QStringLiteral("Corvane"));
 

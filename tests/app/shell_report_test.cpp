@@ -4,6 +4,9 @@
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
+#include <QApplication>
+#include <QDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QTcpServer>
 #include <QToolButton>
@@ -49,6 +52,7 @@ private slots:
     void unreadableFormsAndMissingHelpAreMessages();
     void nothingRemoteIsFetched();
     void reportFontSettingsWriteFontIni();
+    void printDialogsComeBack();
 };
 
 void ShellReportTest::reportIsShownInWindows1252AndReadOnly() {
@@ -279,6 +283,39 @@ void ShellReportTest::reportFontSettingsWriteFontIni() {
     name->setEditText(QString::fromUtf8("Times Cão"));
     emit name->lineEdit()->editingFinished();
     QCOMPARE(readBytes(ini), QByteArray("Times C\xe3o\r\n10\r\n"));
+}
+
+void ShellReportTest::printDialogsComeBack() {
+    Shell s;
+    writeBytes(s.path("teste.html"), kReport);
+    s.ctx.showReport(s.path("teste.html"));
+    s.waitIdle();
+
+    // The dialogs are modal: a timer plays the user, closing each once it is up
+    // (the preview once it shows its pages).
+    int previewPages = -1;
+    QStringList closed;
+    QTimer closer;
+    closer.setInterval(100);
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!d) return;
+        if (auto* preview = d->findChild<QPrintPreviewWidget*>()) {
+            if (preview->pageCount() == 0) return;
+            previewPages = preview->pageCount();
+        }
+        closed << d->windowTitle();
+        d->reject();
+    });
+    closer.start();
+    s.window->action("VisualizarImpresso1")->trigger();
+    s.window->action("ExcluirBackupCorrompido1")->trigger();  // "Configurar Impressão"
+    s.window->action("SpeedButton3")->trigger();              // "Imprimir", cancelled
+    closer.stop();
+    QVERIFY(previewPages >= 1);
+    QCOMPARE(closed, (QStringList{QString::fromUtf8("Visualizar Impressão"), QString::fromUtf8("Configurar Impressão"),
+                                  QStringLiteral("Imprimir")}));
+    QVERIFY(s.ui.messages.empty());
 }
 
 QTEST_MAIN(ShellReportTest)

@@ -74,6 +74,9 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Corvane - Expurgos da Poupança ") + programVersion());
     setWindowIcon(shellIcon(QStringLiteral("program")));
+    // The engine prints through page images at the printer's resolution:
+    // 300 dpi prints sharp text without images of hundreds of megabytes.
+    printer_.setResolution(300);
     printer_.setPageSize(QPageSize(QPageSize::A4));
     printer_.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
 
@@ -611,9 +614,11 @@ void MainWindow::openProject() {
     });
     progress_->finish();
     if (!result.opened) return;
-    ctx_.pushAll();
-    refreshFromState();
-    showWindow(result.windowToShow);
+    guarded([&] {
+        ctx_.pushAll();
+        refreshFromState();
+        showWindow(result.windowToShow);
+    });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

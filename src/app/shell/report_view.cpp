@@ -159,6 +159,9 @@ void ReportView::navigate(const QUrl& url, bool remote) {
 }
 
 ReportView::~ReportView() {
+    // Deleting the page answers its pending scripts with empty results: they
+    // must not reach the window that is going away.
+    destroying_ = true;
     // The page must go before its profile.
     delete view_;
     view_ = nullptr;
@@ -200,7 +203,7 @@ void ReportView::runScript(const QString& script, const std::function<void(const
     ensureEngine();
     QPointer<ReportView> self(this);
     page_->runJavaScript(script, QWebEngineScript::ApplicationWorld, [self, done](const QVariant& v) {
-        if (self && done) done(v);
+        if (self && !self->destroying_ && done) done(v);
     });
 }
 
@@ -299,7 +302,7 @@ void ReportView::pdf(const QPageLayout& layout, const std::function<void(const Q
     QPointer<ReportView> self(this);
     page_->printToPdf(
         [self, done](const QByteArray& bytes) {
-            if (self && done) done(bytes);
+            if (self && !self->destroying_ && done) done(bytes);
         },
         layout);
 }

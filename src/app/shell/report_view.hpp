@@ -102,6 +102,7 @@ private:
     bool loading_ = false;
     bool designMode_ = false;
     bool printing_ = false;
+    bool destroying_ = false;
 };
 
 }  // namespace app
