@@ -9,6 +9,7 @@
 #include <QTableView>
 #include <QtTest>
 
+#include "app/qt_ui.hpp"
 #include "app/shell/about_box.hpp"
 #include "app/shell/index_page.hpp"
 #include "app/shell/notice_window.hpp"
@@ -44,6 +45,7 @@ private slots:
     void tableUpdateStartsTheDownloaderAndCloses();
     void mainCommandsOfTheCalculators();
     void aboutAndNotice();
+    void fileDialogFilters();
 };
 
 void ShellMainWindowTest::captionAndStartState() {
@@ -325,6 +327,22 @@ void ShellMainWindowTest::aboutAndNotice() {
     QVERIFY(lines[0].isEmpty() && lines[1].isEmpty());
     QCOMPARE(lines[9], QString::fromUtf8("Só têm direito a correção contas com aniversário até 15."));
     QVERIFY(notice->windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+void ShellMainWindowTest::fileDialogFilters() {
+    struct Case {
+        const char* filter;
+        QStringList expected;
+    };
+    const Case cases[] = {
+        {"Corvane (*.exp30)|*.exp30", {"Corvane (*.exp30)"}},
+        {"Corvane (*.e12)|*.E12", {"Corvane (*.E12)"}},  // the patterns applied are the ones shown
+        {"Arquivos htm|*.htm", {"Arquivos htm (*.htm)"}},
+        {"Figuras (*.png;*.jpg)|*.png;*.jpg", {"Figuras (*.png *.jpg)"}},
+        {"A|*.a|B|*.b", {"A (*.a)", "B (*.b)"}},
+        {"", {"Todos os arquivos (*)"}},
+    };
+    for (const Case& c : cases) QCOMPARE(app::QtUi::nameFilters(c.filter), c.expected);
 }
 
 QTEST_MAIN(ShellMainWindowTest)
