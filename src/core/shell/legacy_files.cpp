@@ -89,7 +89,21 @@ bool Salvarjf(AppState& app, UserInterface& ui) {
     return copyBackup(app, ui, recordBackupName(RecordKind::Federal), kEjfFilter, "ejf");
 }
 
-std::string Abrir1Click(AppState& app, UserInterface& ui) {
+namespace {
+
+// The calculator an ".e12" opener reads a non-state record into.
+struct E12Target {
+    RecordKind kind;
+    const char* table;
+    Window AppState::*window;
+    const char* name;
+    bool earlierVersionMessage;  // a first line the reader does not take is told
+};
+
+// "Abrir" of the daily and month-by-month windows: a state record goes to
+// TForm5 with its table; any other to the target. The header and footer go to
+// the target window whichever record was read.
+std::string openE12(AppState& app, UserInterface& ui, const E12Target& target) {
     auto path = chooseFile(ui, kE12Filter, "e12");
     if (!path) return {};
     auto first = readRecordFirstLine(*path);
@@ -104,18 +118,25 @@ std::string Abrir1Click(AppState& app, UserInterface& ui) {
             readInto(RecordKind::State, *path, RecordSource::UserFile, app.form5, ui);
             shown = "Form5";
         } else {
-            loadCalculatorTable(app, "razidaro13.tab");
-            shown = "Form2";
-            if (recordAccepts(RecordKind::Daily, RecordSource::UserFile, *first))
-                readInto(RecordKind::Daily, *path, RecordSource::UserFile, app.form2, ui);
+            loadCalculatorTable(app, target.table);
+            shown = target.name;
+            if (recordAccepts(target.kind, RecordSource::UserFile, *first))
+                readInto(target.kind, *path, RecordSource::UserFile, app.*target.window, ui);
+            else if (target.earlierVersionMessage)
+                ui.message(kEarlierVersionMessage);
         }
     } catch (const FileError& e) {
         ui.message(e.what());
         return {};
     }
-    // The header and footer go to the daily window whichever record was read.
-    loadHeaderFooter(app, app.form2);
+    loadHeaderFooter(app, app.*target.window);
     return shown;
+}
+
+}  // namespace
+
+std::string Abrir1Click(AppState& app, UserInterface& ui) {
+    return openE12(app, ui, {RecordKind::Daily, "razidaro13.tab", &AppState::form2, "Form2", false});
 }
 
 std::string Abrirback2(AppState& app, UserInterface& ui) {
@@ -143,34 +164,7 @@ std::string Abrirback(AppState& app, UserInterface& ui) {
 }
 
 std::string Abrir1_Click(AppState& app, UserInterface& ui) {
-    auto path = chooseFile(ui, kE12Filter, "e12");
-    if (!path) return {};
-    auto first = readRecordFirstLine(*path);
-    if (!first) {
-        ui.message("Não foi possível abrir o arquivo " + *path);
-        return {};
-    }
-    std::string shown;
-    try {
-        if (*first == "estados") {
-            loadCalculatorTable(app, "t0001.tab");
-            readInto(RecordKind::State, *path, RecordSource::UserFile, app.form5, ui);
-            shown = "Form5";
-        } else {
-            loadCalculatorTable(app, "tjmg.tab");
-            shown = "Form_tjsp_d";
-            if (recordAccepts(RecordKind::MonthByMonth, RecordSource::UserFile, *first))
-                readInto(RecordKind::MonthByMonth, *path, RecordSource::UserFile, app.formTjspD, ui);
-            else
-                ui.message(kEarlierVersionMessage);
-        }
-    } catch (const FileError& e) {
-        ui.message(e.what());
-        return {};
-    }
-    // The header and footer go to the month-by-month window whichever record was read.
-    loadHeaderFooter(app, app.formTjspD);
-    return shown;
+    return openE12(app, ui, {RecordKind::MonthByMonth, "tjmg.tab", &AppState::formTjspD, "Form_tjsp_d", true});
 }
 
 std::string Abrirjf_Click(AppState& app, UserInterface& ui) {
