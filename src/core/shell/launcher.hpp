@@ -27,7 +27,7 @@ struct ResetSpec {
 };
 
 // The reset of a daily-balance calculator window (all but showing it):
-// "temp2.back" deleted where the spec says so, the table loaded, every plan
+// "temp2.back" deleted where the reset asks for it, the table loaded, every plan
 // unticked, the data rows of SPlanos, SSaldo, SBase, STJuros (and amortizacao)
 // and planilha emptied, Rsimples selected, Cprorata unticked, Jmes set to 5
 // rows with "Não" in empty cells of column 3, Memo1/Memo2 reloaded from
