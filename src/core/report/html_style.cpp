@@ -1,5 +1,7 @@
 #include "core/report/html_style.hpp"
 
+#include "core/text/numbers.hpp"
+
 namespace core {
 
 std::vector<std::string> reportHeadLines(const std::string& fontSize) {
@@ -80,6 +82,31 @@ std::vector<std::string> reportHeadLines(const std::string& fontSize) {
 
 std::string reportFontSpan(const std::string& fontSize, const std::string& fontName) {
     return "<span style=\"font-size:" + fontSize + ".0pt;font-family:" + fontName + "\">";
+}
+
+std::vector<std::string> reportHeaderRows(const std::vector<std::string>& memoLines) {
+    std::vector<std::string> out;
+    for (const std::string& line : memoLines)
+        out.push_back("<tr><td><div align=Justify><p><b>" + line + "</b></p></div></td></tr>");
+    out.push_back("</spam>");
+    return out;
+}
+
+std::vector<std::string> reportFooterRows(const std::string& span, const std::vector<std::string>& memoLines) {
+    std::vector<std::string> out{span};
+    for (const std::string& line : memoLines) out.push_back("<tr><td><div align=Justify>" + line + "</div></td></tr>");
+    out.push_back("</span>");
+    out.push_back("</body></html>");
+    return out;
+}
+
+std::vector<std::string> reportFeeRows(long double total, long double fee, bool asPercentage,
+                                       const std::string& percentText) {
+    const auto T2 = [](long double v) { return formatfloatx("#,##0.00", v); };
+    if (asPercentage)
+        return {"</br><b>Honorários = " + T2(total) + " X " + percentText + "% = " + T2(fee) + "</b>",
+                "</br><b>TOTAL + Honorários= " + T2(total + fee) + "</b>"};
+    return {"</br><b>Honorários = " + T2(fee) + "</b>", "</br><b>TOTAL + Honorários = " + T2(total + fee) + "</b>"};
 }
 
 }  // namespace core

@@ -215,9 +215,7 @@ std::vector<std::string> buildMonthReport(const Window& w, const StringGrid& cat
 
     re.add(federal ? federalHeadLines(F) : monthHeadLines(F));
     re.add(span);
-    for (const std::string& line : w.at("Memo1").lines)
-        re.add("<tr><td><div align=Justify><p><b>" + line + "</b></p></div></td></tr>");
-    re.add("</spam>");
+    re.add(reportHeaderRows(w.at("Memo1").lines));
 
     if (w.checked("Cnotas")) {
         re.add(span);
@@ -258,22 +256,12 @@ std::vector<std::string> buildMonthReport(const Window& w, const StringGrid& cat
         re.add("<Center>");
         if (w.checked("Chono")) {
             const long double e = num(w.text("Ehono"));
-            if (w.checked("Rpor")) {
-                const long double fee = G * e / 100;
-                re.add("</br><b>Honorários = " + T2(G) + " X " + w.text("Ehono") + "% = " + T2(fee) + "</b>");
-                re.add("</br><b>TOTAL + Honorários= " + T2(G + fee) + "</b>");
-            } else {
-                re.add("</br><b>Honorários = " + T2(e) + "</b>");
-                re.add("</br><b>TOTAL + Honorários = " + T2(G + e) + "</b>");
-            }
+            const bool percent = w.checked("Rpor");
+            re.add(reportFeeRows(G, percent ? G * e / 100 : e, percent, w.text("Ehono")));
         }
     }
 
-    re.add(span);
-    for (const std::string& line : w.at("Memo2").lines)
-        re.add("<tr><td><div align=Justify>" + line + "</div></td></tr>");
-    re.add("</span>");
-    re.add("</body></html>");
+    re.add(reportFooterRows(span, w.at("Memo2").lines));
     return re.texts();
 }
 

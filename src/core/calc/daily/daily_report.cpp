@@ -194,9 +194,7 @@ std::vector<std::string> buildDailyReport(const Window& form2, const StringGrid&
     // Head, style and the header lines.
     re.add(reportHeadLines(settings.fontSize));
     re.add(span);
-    for (const std::string& line : form2.at("Memo1").lines)
-        re.add("<tr><td><div align=Justify><p><b>" + line + "</b></p></div></td></tr>");
-    re.add("</spam>");
+    re.add(reportHeaderRows(form2.at("Memo1").lines));
 
     // Notes table.
     if (form2.checked("Cnotas")) {
@@ -277,27 +275,15 @@ std::vector<std::string> buildDailyReport(const Window& form2, const StringGrid&
     // Fees.
     re.add("<div align=\"Center\">");
     re.add("<Center>");
-    if (totals.withFees) {
-        if (totals.feeAsPercentage) {
-            re.add("</br><b>Honorários = " + T2(totals.grandTotal) + " X " + form2.text("Ehono") + "% = " +
-                   T2(totals.fee) + "</b>");
-            re.add("</br><b>TOTAL + Honorários= " + T2(totals.totalWithFees) + "</b>");
-        } else {
-            re.add("</br><b>Honorários = " + T2(totals.fee) + "</b>");
-            re.add("</br><b>TOTAL + Honorários = " + T2(totals.totalWithFees) + "</b>");
-        }
-    }
+    if (totals.withFees)
+        re.add(reportFeeRows(totals.grandTotal, totals.fee, totals.feeAsPercentage, form2.text("Ehono")));
     re.add("<p>&nbsp;</p>");
     re.add("</Center>");
     re.add("</div>");
     re.add("<p>&nbsp;</p>");
 
     // Footer.
-    re.add(span);
-    for (const std::string& line : form2.at("Memo2").lines)
-        re.add("<tr><td><div align=Justify>" + line + "</div></td></tr>");
-    re.add("</span>");
-    re.add("</body></html>");
+    re.add(reportFooterRows(span, form2.at("Memo2").lines));
     return re.texts();
 }
 
