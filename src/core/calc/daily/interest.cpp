@@ -75,7 +75,6 @@ Totals computeTotals(const Window& w, const StringGrid& sheet, int finalColumn) 
         t.feeAsPercentage = w.checked("Rpor");
         const long double e = num(w.text("Ehono"));
         t.fee = t.feeAsPercentage ? e / 100 * t.grandTotal : e;
-        t.totalWithFees = t.grandTotal + t.fee;
     }
     return t;
 }

@@ -31,7 +31,6 @@ struct Totals {
     bool withFees = false;         // Chono, with Rpor or Rvalor selected
     bool feeAsPercentage = false;  // Rpor
     long double fee = 0;
-    long double totalWithFees = 0;
 };
 
 // F, P, G and the fees, in the order the report applies them.
