@@ -157,7 +157,9 @@ TEST_F(MonthCalculatorsTest, CaptionChoosesTheTable) {
         EXPECT_EQ(monthByMonthTable(w), c.table);
         showEncogeChoice(app, w);
         EXPECT_EQ(w.at("Cencoge").visible, c.radiosShown);
-        if (!c.radiosShown) EXPECT_FALSE(w.checked("Cencoge"));
+        if (!c.radiosShown) {
+            EXPECT_FALSE(w.checked("Cencoge"));
+        }
     }
     // A missing table is reported and the step goes on with the grid as it is.
     loadCalculatorTable(app, "jf.tab");
