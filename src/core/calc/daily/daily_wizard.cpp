@@ -52,7 +52,7 @@ const DailyWizardSpec kDailySavingsSpec{
 DailyWizard::DailyWizard(AppState& app, UserInterface& ui) : DailyWizard(app, ui, kDailySavingsSpec) {}
 
 DailyWizard::DailyWizard(AppState& app, UserInterface& ui, const DailyWizardSpec& spec)
-    : app_(app), ui_(ui), spec_(spec), w_(app.*spec.window) {}
+    : app_(app), spec_(spec), ui_(ui), w_(app.*spec.window) {}
 
 DailyTables DailyWizard::tables() const {
     return DailyTables{app_.form3.grid("SPlanosini"), app_.main.indice, app_.form4.grid("SPlanosini")};

@@ -109,7 +109,6 @@ private:
     DailyTables tables() const;
     bool refuse(const std::string& text);
     bool checkPlans();
-    void enterStep();
     void writeBackup();
     void fillBalanceCurrencies();
 
