@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "app/shell/main_window.hpp"
+#include "app/shell/notice_window.hpp"
 #include "app/shell/report_view.hpp"
 #include "widgets_test_support.hpp"
 
@@ -54,7 +55,7 @@ private slots:
             app::createCalculatorWindows(ctx, &main);
             ctx.pushAll();
             main.refreshFromState();
-            auto* form2 = static_cast<app::DailySavingsWindow*>(ctx.window(QStringLiteral("Form2")));
+            auto* form2 = static_cast<app::DailyBalanceWindow*>(ctx.window(QStringLiteral("Form2")));
             app::WindowBinder& b = form2->binder();
 
             QAction* menu = main.action(QStringLiteral("PoupanaDiria1"));
@@ -104,7 +105,8 @@ private slots:
             QCOMPARE(ctx.state.form2.grid("SSaldo").cell(4, 1), std::string("150.000,00"));
             QVERIFY2(ui.messages.empty(), ui.messages.empty() ? "" : ui.messages.back().c_str());
             // The calculator windows go with the main window that owns them.
-            for (const char* name : {"Form2", "Form3", "Form4"}) ctx.windows.remove(QString::fromLatin1(name));
+            for (const QString& name : ctx.windows.keys())
+                if (name != main.noticeWindow()->sectionName()) ctx.windows.remove(name);
         }
         fs::remove_all(root);
     }

@@ -71,10 +71,10 @@ void ShellMainWindowTest::entriesOfCalculatorsNotBuiltAreDisabled() {
     s.registerWindow("Form2");
     for (const char* n : form2Entries) QVERIFY2(s.window->action(n)->isEnabled(), n);
     for (const char* n : others) QVERIFY2(s.window->action(n)->isVisible() && !s.window->action(n)->isEnabled(), n);
-    // A calculator window registered whose open routine does not exist yet.
+    // The federal window enables its calculator entry and the opening of ".ejf" files.
     s.registerWindow("Form_jf");
     QVERIFY(s.window->action("JustiaFederal1")->isEnabled());
-    QVERIFY(!s.window->action("JustiaFederal3")->isEnabled());
+    QVERIFY(s.window->action("JustiaFederal3")->isEnabled());
     // The Paraná entries exist but are never visible.
     QVERIFY(!s.window->action("DbitosJudiciaisPRmsams1")->isVisible());
     QVERIFY(!s.window->action("DbitosJudiciaisPRmsamsexpurgado1")->isVisible());

@@ -19,7 +19,7 @@
 #include "app/widgets/grid_view.hpp"
 #include "app/widgets/window_binder.hpp"
 #include "app/window_factory.hpp"
-#include "app/windows/daily_savings_window.hpp"
+#include "app/windows/daily_balance_window.hpp"
 #include "app/windows/plan_windows.hpp"
 #include "core/shell/launcher.hpp"
 #include "core/shell/startup.hpp"
@@ -80,8 +80,8 @@ public:
 
     std::string workspace() const { return ctx.state.main.meudir; }
 
-    app::DailySavingsWindow* form2() const {
-        return static_cast<app::DailySavingsWindow*>(ctx.window(QStringLiteral("Form2")));
+    app::DailyBalanceWindow* form2() const {
+        return static_cast<app::DailyBalanceWindow*>(ctx.window(QStringLiteral("Form2")));
     }
     app::PlanCatalogueWindow* form3() const {
         return static_cast<app::PlanCatalogueWindow*>(ctx.window(QStringLiteral("Form3")));

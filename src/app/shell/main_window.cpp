@@ -58,7 +58,8 @@ const qint64 kMaxImageBytes = 20 * 1024 * 1024;
 
 // The routines behind the "Abrir" > "Versões anteriores" entries that exist.
 bool routineAvailable(const std::string& routine) {
-    return routine == "openProject" || routine == "Abrir1Click";
+    return routine == "openProject" || routine == "Abrir1Click" || routine == "Abrir1_Click" ||
+           routine == "Abrirjf_Click";
 }
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
@@ -578,18 +579,46 @@ void MainWindow::runMainCommand(const QString& routine) {
             return;
         }
         ctx_.pullAll();
-        if (routine == QLatin1String("abrirpoupx")) {
+        const std::string r = routine.toStdString();
+        if (r == "abrirpoupx" || r == "DbitosJudiciaisSoPaulo2Click" || r == "abrirpoupxstj" ||
+            r == "abrirpoupxjf") {
+            // "Novo" of a calculator: its reset, the report page back in editing mode.
             report_->setDesignMode(true);
-            core::abrirpoupx(s);
-            show = "Form2";
-        } else if (routine == QLatin1String("Abrir1Click")) {
+            if (r == "abrirpoupx") {
+                core::abrirpoupx(s);
+                show = "Form2";
+            } else if (r == "DbitosJudiciaisSoPaulo2Click") {
+                core::DbitosJudiciaisSoPaulo2Click(s);
+                show = "Form5";
+            } else if (r == "abrirpoupxstj") {
+                core::abrirpoupxstj(s);
+                show = "Form_tjsp_d";
+            } else {
+                core::abrirpoupxjf(s);
+                show = "Form_jf";
+            }
+        } else if (r == "Abrir1Click") {
             show = core::Abrir1Click(s, ui_);
-        } else if (routine == QLatin1String("Abrirback")) {
+        } else if (r == "Abrir1_Click") {
+            show = core::Abrir1_Click(s, ui_);
+        } else if (r == "Abrirjf_Click") {
+            show = core::Abrirjf_Click(s, ui_);
+        } else if (r == "Abrirback") {
             show = core::Abrirback(s, ui_);
-        } else if (routine == QLatin1String("Abrirback2")) {
+        } else if (r == "Abrirback2") {
             show = core::Abrirback2(s, ui_);
-        } else if (routine == QLatin1String("Salvar1Click")) {
+        } else if (r == "Abrirbackstj") {
+            show = core::Abrirbackstj(s, ui_);
+        } else if (r == "Abrirbacksjf") {
+            show = core::Abrirbacksjf(s, ui_);
+        } else if (r == "Salvar1Click") {
             core::Salvar1Click(s, ui_);
+        } else if (r == "Salvar1_Click") {
+            core::Salvar1Click(s, ui_, core::RecordKind::MonthByMonth);
+        } else if (r == "SalvarspClick") {
+            core::SalvarspClick(s, ui_);
+        } else if (r == "Salvarjf") {
+            core::Salvarjf(s, ui_);
         } else {
             qWarning("Rotina desconhecida da janela principal: %s", qPrintable(routine));
             return;

@@ -63,8 +63,9 @@ Window makeForm5() {
     w.add(page("TabSheet1", "Cabeçalho/Rodapé/Notas"));
     w.add(headerMemo());
     w.add(footerMemo());
-    w.add(notesCheck());
+    // "Gravar" before the notes check: a button last on the page would join the wizard's button bar.
     w.add(button("Button2", "Gravar"));
+    w.add(notesCheck());
 
     addWizardButtons(w, "Abrir Backup", false);
     return w;

@@ -1,4 +1,4 @@
-#include "app/windows/daily_savings_window.hpp"
+#include "app/windows/daily_balance_window.hpp"
 
 #include <QVBoxLayout>
 
@@ -7,6 +7,7 @@
 #include "app/widgets/wizard_bar.hpp"
 #include "app/widgets/wizard_pages.hpp"
 #include "app/windows/window_placement.hpp"
+#include "core/calc/court/month_calculators.hpp"
 
 namespace app {
 
@@ -17,19 +18,16 @@ constexpr int kQuarterlyCol = 3;
 
 }  // namespace
 
-DailySavingsWindow::DailySavingsWindow(AppContext& ctx, QWidget* mainWindow)
+DailyBalanceWindow::DailyBalanceWindow(AppContext& ctx, QWidget* mainWindow, const DailyWindowDesign& design)
     : BoundWindow(mainWindow, mainWindow ? kOwnedWindowFlags : Qt::Window),
       ctx_(ctx),
+      design_(design),
       ui_(ctx),
-      wizard_(ctx.state, ui_),
-      binder_(new WindowBinder(ctx.state.form2, this)) {
-    setObjectName(QStringLiteral("Form2"));
+      wizard_(ctx.state, ui_, *design.spec),
+      binder_(new WindowBinder(ctx.state.*design.spec->window, this)) {
+    setObjectName(sectionName());
 
-    // Frames of the interest page, with the groups' own captions.
-    binder_->setGroup("Rcomposto", "Button4",
-                      QStringLiteral("Aplicar Juros Processuais - Digite o valor e a data inicial e final para "
-                                     "contagem dos juros "));
-    binder_->setGroup("RComjuros", "Button5", QStringLiteral("Aplicar Juros  mês a mês (juros capitalizados)  "));
+    for (const DailyWindowDesign::Frame& f : design_.frames) binder_->setGroup(f.first, f.last, QString::fromUtf8(f.title));
     binder_->setTitle("Memo1", QStringLiteral("Cabeçalho"));
     binder_->setTitle("Memo2", QStringLiteral("Rodapé"));
     binder_->build();
@@ -43,34 +41,34 @@ DailySavingsWindow::DailySavingsWindow(AppContext& ctx, QWidget* mainWindow)
     jmes->setPictureColumn(kQuarterlyCol);
     jmes->setEditablePredicate([this](int, int) { return wizard_.jmesEditable(); });
 
-    connect(binder_, &WindowBinder::buttonClicked, this, &DailySavingsWindow::onButton);
+    connect(binder_, &WindowBinder::buttonClicked, this, &DailyBalanceWindow::onButton);
     connect(binder_, &WindowBinder::checkListClicked, this, [this](const QString&, int) {
         wizard_.clickPlans();
         refreshGrid("SPlanos");
         refreshGrid("SBase");
     });
-    connect(binder_, &WindowBinder::gridExited, this, &DailySavingsWindow::onGridExited);
-    connect(binder_, &WindowBinder::gridCellSelected, this, &DailySavingsWindow::onCellSelected);
-    connect(binder_, &WindowBinder::gridCellClicked, this, &DailySavingsWindow::onCellClicked);
-    connect(binder_, &WindowBinder::gridCellTyped, this, &DailySavingsWindow::onCellTyped);
+    connect(binder_, &WindowBinder::gridExited, this, &DailyBalanceWindow::onGridExited);
+    connect(binder_, &WindowBinder::gridCellSelected, this, &DailyBalanceWindow::onCellSelected);
+    connect(binder_, &WindowBinder::gridCellClicked, this, &DailyBalanceWindow::onCellClicked);
+    connect(binder_, &WindowBinder::gridCellTyped, this, &DailyBalanceWindow::onCellTyped);
     connect(binder_, &WindowBinder::invalidText, this, [this](const QString& m) { ui_.message(m.toStdString()); });
 
-    resize(1120, 660);
+    resize(design_.size);
     binder_->pages()->setStep(0);
 }
 
-DailySavingsWindow::~DailySavingsWindow() = default;
+DailyBalanceWindow::~DailyBalanceWindow() = default;
 
-void DailySavingsWindow::pushState() { binder_->push(); }
+void DailyBalanceWindow::pushState() { binder_->push(); }
 
-void DailySavingsWindow::pullState() { binder_->pull(); }
+void DailyBalanceWindow::pullState() { binder_->pull(); }
 
-int DailySavingsWindow::pageShown() const { return binder_->pages()->step(); }
+int DailyBalanceWindow::pageShown() const { return binder_->pages()->step(); }
 
-void DailySavingsWindow::showCalculator() {
+void DailyBalanceWindow::showCalculator() {
     wizard_.show();
     // Only one of the daily-balance and configured calculators is open at a time.
-    for (const char* other : {"Form5", "Form7"})
+    for (const char* other : design_.closes)
         if (BoundWindow* w = ctx_.window(QString::fromLatin1(other))) w->hide();
     pushState();
     showStep();
@@ -80,31 +78,31 @@ void DailySavingsWindow::showCalculator() {
     activateWindow();
 }
 
-void DailySavingsWindow::showStep() { binder_->pages()->setStep(wizard_.step()); }
+void DailyBalanceWindow::showStep() { binder_->pages()->setStep(wizard_.step()); }
 
-void DailySavingsWindow::refreshGrid(const char* name, bool fit) {
+void DailyBalanceWindow::refreshGrid(const char* name, bool fit) {
     if (GridView* g = binder_->grid(name)) g->refresh(fit);
 }
 
-void DailySavingsWindow::runMain(const char* routine) {
+void DailyBalanceWindow::runMain(const char* routine) {
     if (ctx_.mainCommand) ctx_.mainCommand(QString::fromLatin1(routine));
 }
 
-void DailySavingsWindow::next() {
+void DailyBalanceWindow::next() {
     pullState();
     wizard_.next();
     pushState();
     showStep();
 }
 
-void DailySavingsWindow::previous() {
+void DailyBalanceWindow::previous() {
     pullState();
     wizard_.previous();
     pushState();
     showStep();
 }
 
-void DailySavingsWindow::finish() {
+void DailyBalanceWindow::finish() {
     pullState();
     const std::string path = wizard_.finish();
     pushState();
@@ -115,7 +113,7 @@ void DailySavingsWindow::finish() {
     close();
 }
 
-void DailySavingsWindow::onButton(const QString& name) {
+void DailyBalanceWindow::onButton(const QString& name) {
     const std::string n = name.toStdString();
     if (n == "SpeedButton1") {
         previous();
@@ -126,45 +124,55 @@ void DailySavingsWindow::onButton(const QString& name) {
     } else if (n == "SpeedButton4") {
         close();
     } else if (n == "ToolbarButton971" || n == "SpeedButton18" || n == "SpeedButton5") {
-        // "Novo", "Abrir último Backup", "Abrir": page 0, then the main window's command.
+        // "Novo", "Abrir Backup", "Abrir": page 0, then the main window's command.
         pullState();
         binder_->pages()->setStep(0);
-        runMain(n == "ToolbarButton971" ? "abrirpoupx" : n == "SpeedButton18" ? "Abrirback" : "Abrir1Click");
+        runMain(n == "ToolbarButton971" ? design_.newRoutine
+                : n == "SpeedButton18"  ? design_.backupRoutine
+                                        : design_.openRoutine);
+        if (n == "SpeedButton5" && design_.tableChoiceAfterOpen) {
+            ctx_.pullAll();
+            core::calc::indicesab(ctx_.state, ui_);
+            ctx_.pushAll();
+            if (ctx_.refreshMain) ctx_.refreshMain();
+        }
     } else if (n == "SpeedButton8") {
-        // "Para Salvar o Cálculo Clique Aqui": finish, then save the calculation.
-        if (ctx_.state.form2.at("SpeedButton3").enabled) finish();
-        runMain("Salvar1Click");
+        // "Para Salvar o Cálculo Clique Aqui": the calculation saved from its backup.
+        if (design_.finishBeforeSave && wizard_.window().at("SpeedButton3").enabled) finish();
+        runMain(design_.saveRoutine);
     } else if (n == "Button1" || n == "Button3") {
         if (BoundWindow* w = ctx_.window(n == "Button1" ? QStringLiteral("Form3") : QStringLiteral("Form4")))
             w->showCalculator();
     } else if (n == "Button2") {
         pullState();
         wizard_.saveHeaderFooter();
-    } else if (n == "Button4" || n == "Button5" || n == "Button6") {
+    } else if (n == "Button4" || n == "SpeedButton6" || n == "Button5" || n == "Button6" || n == "SpeedButton9") {
+        // The "Limpar" buttons of the interest and amortisation grids, "Nova linha".
         pullState();
-        if (n == "Button4") wizard_.clearPeriodInterest();
+        if (n == "Button4" || n == "SpeedButton6") wizard_.clearPeriodInterest();
         else if (n == "Button5") wizard_.clearMonthlyInterest();
-        else wizard_.clearAmortisation();
+        else if (n == "Button6") wizard_.clearAmortisation();
+        else wizard_.addPeriodInterestRow();
         pushState();
     }
 }
 
-void DailySavingsWindow::onGridExited(const QString& name) {
+void DailyBalanceWindow::onGridExited(const QString& name) {
     wizard_.exitGrid(name.toStdString());
     refreshGrid(name.toStdString().c_str());
 }
 
-void DailySavingsWindow::onCellSelected(const QString& name, int col, int row) {
+void DailyBalanceWindow::onCellSelected(const QString& name, int col, int row) {
     if (name == QLatin1String("Jmes")) wizard_.selectJmes(col, row);
 }
 
-void DailySavingsWindow::onCellClicked(const QString& name, int, int) {
+void DailyBalanceWindow::onCellClicked(const QString& name, int, int) {
     if (name != QLatin1String("Jmes")) return;
     wizard_.clickJmes();
     refreshGrid("Jmes", false);
 }
 
-void DailySavingsWindow::onCellTyped(const QString& name, int, int row) {
+void DailyBalanceWindow::onCellTyped(const QString& name, int, int row) {
     if (name != QLatin1String("STJuros") && name != QLatin1String("Jmes")) return;
     wizard_.typedInDateGrid(name.toStdString(), row);
     refreshGrid(name.toStdString().c_str(), false);
