@@ -280,6 +280,25 @@ private slots:
         open(d, "PoupanaDiria1", d.window("Form2"), "Expurgos da Poupança");
         QVERIFY(!d.window("Form5")->isVisible());
     }
+
+    // The MG caption shows the ENCOGE table choice; the São Paulo caption hides it.
+    void encogeChoiceFollowsTheCaption() {
+        Desktop d;
+        app::DailyBalanceWindow* w = d.window("Form_tjsp_d");
+        // No MG table ships with the program: the command refuses without one.
+        d.main->action(QStringLiteral("DbitosJudiciaisMGMTMSESmsams1"))->trigger();
+        QVERIFY(!w->isVisible());
+        QCOMPARE(d.firstMessage(), QString::fromUtf8("tabela inexistente - faça a atualização das tabelas"));
+        d.ui.messages.clear();
+        fs::copy_file(d.file("tjsp.tab"), d.file("tjmg.tab"));  // a stand-in for the test
+        open(d, "DbitosJudiciaisMGMTMSESmsams1", w, "Débitos Judiciais MG - MT - MS - ES (mês a mês)");
+        QVERIFY(w->binder().get<QRadioButton>("Cencoge")->isVisible());
+        QVERIFY(w->binder().get<QRadioButton>("Cencogeexp")->isVisible());
+        screenshot(w, QStringLiteral("form_tjsp_d_0_plano_mg"));
+        open(d, "DbitosJudiciaisSoPaulomsams2", w, "Débitos Judiciais São Paulo (mês a mês)");
+        QVERIFY(!w->binder().get<QRadioButton>("Cencoge")->isVisible());
+        QVERIFY(!d.ctx.state.formTjspD.checked("Cencoge"));
+    }
 };
 
 QTEST_MAIN(CourtWindowsTest)
