@@ -80,6 +80,45 @@ Control hidden(Control c) {
     return c;
 }
 
+void addBalanceAndDifferencePages(Window& w) {
+    w.add(page("TBBresser", "Saldo"));
+    w.add(balanceLabel());
+    w.add(balanceGrid());
+    w.add(page("TabSheet3", "Diferença"));
+    w.add(baseGrid());
+}
+
+void addInterestPage(Window& w) {
+    w.add(page("TabJuros", "Juros"));
+    addInterestKindRadios(w);
+    w.add(proRata());
+    w.add(periodInterestGrid());
+    w.add(button("Button4", "Limpar"));
+    addMonthlyInterestRadios(w);
+    w.add(monthlyInterestGrid());
+    w.add(button("Button5", "Limpar"));
+}
+
+void addAmortisationPage(Window& w) {
+    w.add(page("TabAmortizacao", "Amortização"));
+    w.add(amortisationGrid());
+    w.add(button("Button6", "Limpar"));
+}
+
+void addSpreadsheetPage(Window& w) {
+    w.add(page("TabBresser", "Planilha"));
+    w.add(spreadsheetGrid());
+}
+
+void addHeaderFooterPage(Window& w) {
+    w.add(page("TabSheet1", "Cabeçalho/Rodapé/Notas"));
+    w.add(headerMemo());
+    w.add(footerMemo());
+    // "Gravar" before the notes check: a button last on the page would join the wizard's button bar.
+    w.add(button("Button2", "Gravar"));
+    w.add(notesCheck());
+}
+
 void addWizardButtons(Window& w, std::string backupCaption, bool saveButtonVisible) {
     w.add(button("SpeedButton1", "Anterior"));
     w.add(button("SpeedButton2", "Próximo"));

@@ -67,6 +67,18 @@ inline constexpr const char* kGroupHono = "hono";            // Rpor / Rvalor
 inline constexpr const char* kGroupTabela = "tabela";        // state court tables
 inline constexpr const char* kGroupEncoge = "encoge";        // Cencoge / Cencogeexp
 
+// Whole pages, each from its Page control to its last control:
+// steps 1 and 2 ("Saldo", "Diferença");
+void addBalanceAndDifferencePages(Window& w);
+// step 3 ("Juros") with the period and the monthly interest and their "Limpar";
+void addInterestPage(Window& w);
+// the amortisation grid and its "Limpar", opening step 4 ("Amortização");
+void addAmortisationPage(Window& w);
+// step 5 ("Planilha");
+void addSpreadsheetPage(Window& w);
+// the last step ("Cabeçalho/Rodapé/Notas"): header, footer, "Gravar", notes.
+void addHeaderFooterPage(Window& w);
+
 // Wizard bar: "Anterior", "Próximo", "Finalizar" (disabled until the last
 // page), "Fechar", "Novo", the backup button with its window's caption, the
 // hidden "Abrir", and "Para Salvar o Cálculo Clique Aqui" (visible or not).

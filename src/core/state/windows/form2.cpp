@@ -21,44 +21,24 @@ Window makeForm2() {
     w.add(button("Button3", "Configurar Índice"));
     w.add(tableDateLabel());
 
-    // Step 1: balances.
-    w.add(page("TBBresser", "Saldo"));
-    w.add(balanceLabel());
-    w.add(balanceGrid());
-
-    // Step 2: differences.
-    w.add(page("TabSheet3", "Diferença"));
-    w.add(baseGrid());
+    // Steps 1 and 2: balances and differences.
+    addBalanceAndDifferencePages(w);
 
     // Step 3: interest.
-    w.add(page("TabJuros", "Juros"));
-    addInterestKindRadios(w);
-    w.add(proRata());
-    w.add(periodInterestGrid());
-    w.add(button("Button4", "Limpar"));
-    addMonthlyInterestRadios(w);
-    w.add(monthlyInterestGrid());
-    w.add(button("Button5", "Limpar"));
+    addInterestPage(w);
 
     // Step 4: amortisation and fees.
-    w.add(page("TabAmortizacao", "Amortização"));
-    w.add(amortisationGrid());
-    w.add(button("Button6", "Limpar"));
+    addAmortisationPage(w);
     w.add(feeEdit());
     w.add(feeCheck());
     w.add(feeByPercent());
     w.add(feeByValue());
 
     // Step 5: spreadsheet.
-    w.add(page("TabBresser", "Planilha"));
-    w.add(spreadsheetGrid());
+    addSpreadsheetPage(w);
 
     // Step 6: header, footer and notes.
-    w.add(page("TabSheet1", "Cabeçalho/Rodapé/Notas"));
-    w.add(headerMemo());
-    w.add(footerMemo());
-    w.add(notesCheck());
-    w.add(button("Button2", "Gravar"));
+    addHeaderFooterPage(w);
 
     // Never shown: the split spreadsheet of the ORTN/BTN/TR report.
     w.add(hidden(page("TabSheet2", "TabSheet2")));

@@ -22,14 +22,8 @@ Window makeForm5() {
     w.add(button("Button1", "Adicionar Expurgo"));
     w.add(tableDateLabel());
 
-    // Step 1: balances ("Dia base" is typed without a mask in this window).
-    w.add(page("TBBresser", "Saldo"));
-    w.add(balanceLabel());
-    w.add(balanceGrid());
-
-    // Step 2: differences.
-    w.add(page("TabSheet3", "Diferença"));
-    w.add(baseGrid());
+    // Steps 1 and 2: balances ("Dia base" is typed without a mask in this window) and differences.
+    addBalanceAndDifferencePages(w);
 
     // Step 3: moratory (simple) and remuneratory (compound) interest. The
     // monthly-interest controls exist for the file formats but take no part.
@@ -60,12 +54,7 @@ Window makeForm5() {
     w.add(feeEdit());
 
     // Step 5: header, footer and notes.
-    w.add(page("TabSheet1", "Cabeçalho/Rodapé/Notas"));
-    w.add(headerMemo());
-    w.add(footerMemo());
-    // "Gravar" before the notes check: a button last on the page would join the wizard's button bar.
-    w.add(button("Button2", "Gravar"));
-    w.add(notesCheck());
+    addHeaderFooterPage(w);
 
     addWizardButtons(w, "Abrir Backup", false);
     return w;
