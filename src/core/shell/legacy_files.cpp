@@ -18,16 +18,26 @@ void loadHeaderFooter(AppState& app, Window& w) {
     if (auto lines = readRodape(app.main.meudir)) w.lines("Memo2") = *lines;
 }
 
-// Reads a record file into its window; conversion and file errors are shown.
-bool readInto(RecordKind kind, const std::string& path, RecordSource source, Window& w, UserInterface& ui) {
+// Reads a record file into its window; a plan-count refusal, conversion and
+// file errors are shown.
+RecordFileStatus readRecordFile(RecordKind kind, const std::string& path, RecordSource source, Window& w,
+                                UserInterface& ui) {
     try {
-        return openRecord(kind, path, source, w, ui).status == RecordReadResult::Status::Read;
+        switch (openRecord(kind, path, source, w, ui).status) {
+            case RecordReadResult::Status::Read: return RecordFileStatus::Read;
+            case RecordReadResult::Status::Refused: return RecordFileStatus::Refused;
+            case RecordReadResult::Status::NotAccepted: return RecordFileStatus::EarlierVersion;
+        }
     } catch (const ConversionError& e) {
         ui.message(e.what());
     } catch (const FileError& e) {
         ui.message(e.what());
     }
-    return false;
+    return RecordFileStatus::Failed;
+}
+
+bool readInto(RecordKind kind, const std::string& path, RecordSource source, Window& w, UserInterface& ui) {
+    return readRecordFile(kind, path, source, w, ui) == RecordFileStatus::Read;
 }
 
 // Copies a backup of the workspace folder to the file the user chooses.
@@ -100,6 +110,22 @@ struct E12Target {
     bool earlierVersionMessage;  // a first line the reader does not take is told
 };
 
+const E12Target kDailyTarget{RecordKind::Daily, "razidaro13.tab", &AppState::form2, "Form2", false};
+const E12Target kMonthByMonthTarget{RecordKind::MonthByMonth, "tjmg.tab", &AppState::formTjspD, "Form_tjsp_d",
+                                    true};
+
+// A non-state record of a user file into the target window, the index grid as
+// it is: a first line the target's reader does not take reads nothing (and is
+// told where the target says so).
+RecordFileStatus readTargetRecord(AppState& app, UserInterface& ui, const E12Target& target,
+                                  const std::string& path, const std::string& first) {
+    if (!recordAccepts(target.kind, RecordSource::UserFile, first)) {
+        if (target.earlierVersionMessage) ui.message(kEarlierVersionMessage);
+        return RecordFileStatus::EarlierVersion;
+    }
+    return readRecordFile(target.kind, path, RecordSource::UserFile, app.*target.window, ui);
+}
+
 // "Abrir" of the daily and month-by-month windows: a state record goes to
 // TForm5 with its table; any other to the target. The header and footer go to
 // the target window whichever record was read.
@@ -120,10 +146,7 @@ std::string openE12(AppState& app, UserInterface& ui, const E12Target& target) {
         } else {
             loadCalculatorTable(app, target.table);
             shown = target.name;
-            if (recordAccepts(target.kind, RecordSource::UserFile, *first))
-                readInto(target.kind, *path, RecordSource::UserFile, app.*target.window, ui);
-            else if (target.earlierVersionMessage)
-                ui.message(kEarlierVersionMessage);
+            readTargetRecord(app, ui, target, *path, *first);
         }
     } catch (const FileError& e) {
         ui.message(e.what());
@@ -135,9 +158,7 @@ std::string openE12(AppState& app, UserInterface& ui, const E12Target& target) {
 
 }  // namespace
 
-std::string Abrir1Click(AppState& app, UserInterface& ui) {
-    return openE12(app, ui, {RecordKind::Daily, "razidaro13.tab", &AppState::form2, "Form2", false});
-}
+std::string Abrir1Click(AppState& app, UserInterface& ui) { return openE12(app, ui, kDailyTarget); }
 
 std::string Abrirback2(AppState& app, UserInterface& ui) {
     const std::string backup = recordBackupPath(app.main.meudir, RecordKind::State);
@@ -163,8 +184,18 @@ std::string Abrirback(AppState& app, UserInterface& ui) {
     return readInto(RecordKind::Daily, backup, RecordSource::Backup, app.form2, ui) ? "Form2" : std::string();
 }
 
-std::string Abrir1_Click(AppState& app, UserInterface& ui) {
-    return openE12(app, ui, {RecordKind::MonthByMonth, "tjmg.tab", &AppState::formTjspD, "Form_tjsp_d", true});
+std::string Abrir1_Click(AppState& app, UserInterface& ui) { return openE12(app, ui, kMonthByMonthTarget); }
+
+RecordFileStatus readMonthByMonthFile(AppState& app, const std::string& path, UserInterface& ui) {
+    auto first = readRecordFirstLine(path);
+    if (!first) {
+        ui.message("Não foi possível abrir o arquivo " + path);
+        return RecordFileStatus::Failed;
+    }
+    if (*first == "estados") return RecordFileStatus::StateRecord;
+    const RecordFileStatus status = readTargetRecord(app, ui, kMonthByMonthTarget, path, *first);
+    loadHeaderFooter(app, app.formTjspD);
+    return status;
 }
 
 std::string Abrirjf_Click(AppState& app, UserInterface& ui) {

@@ -55,6 +55,24 @@ std::string Abrirback2(AppState& app, UserInterface& ui);
 // "Form_tjsp_d" or empty (cancelled).
 std::string Abrir1_Click(AppState& app, UserInterface& ui);
 
+// How reading a calculation file into a calculator ended.
+enum class RecordFileStatus {
+    Read,            // the record is in the window
+    StateRecord,     // the first line is "estados": a state record, nothing read
+    EarlierVersion,  // a first line the reader does not take: nothing read
+    Refused,         // more plans than the check list: refusal shown, window untouched
+    Failed,          // the file cannot be read or a line is damaged: error shown
+};
+
+// The reading part of Abrir1_Click for a file already chosen, the index grid
+// left as it is: a state record reads nothing (StateRecord, nothing shown);
+// a first line other than "Vers 1.2" or "Vers 1.22" shows the earlier-version
+// message; otherwise the month-by-month record goes into TForm_tjsp_d, its
+// tail fields optional. Then, unless the file could not be read at all,
+// "cabecalho.dat" and "rodape.dat" go to TForm_tjsp_d's Memo1 and Memo2 when
+// they exist. Throws FileError when one of those exists but cannot be read.
+RecordFileStatus readMonthByMonthFile(AppState& app, const std::string& path, UserInterface& ui);
+
 // "Abrir" of the federal calculator: an ".ejf" file into TForm_jf with
 // "jf.tab" loaded; a first line other than "Vers 1.2" shows the
 // earlier-version message. Returns "Form_jf" or empty (cancelled).

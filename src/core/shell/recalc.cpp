@@ -14,14 +14,29 @@
 namespace core {
 
 namespace {
-
 using Status = RecalcOutcome::Status;
+}  // namespace
 
-// The table the menu command loads before showing the calculator.
-RecalcOutcome runDaily(AppState& app, const RecalcOptions& options, UserInterface& ui, RecalcOutcome out,
-                       const calc::DailyWizardSpec& spec, const char* table) {
-    loadCalculatorTable(app, table);
+std::optional<RecalcOptions> normaliseRecalcOptions(const RecalcOptions& options, UserInterface& ui) {
+    RecalcOptions normalised = options;
+    if (options.until) {
+        std::string m;
+        try {
+            m = validadataMA(*options.until);
+        } catch (const ConversionError&) {
+            // "1/05/1990": a part that is not a number, as the month field finds it
+        }
+        if (m.size() != 7 || !tryParseMonth(m)) {
+            ui.message("Mês inválido para --until: " + *options.until);
+            return std::nullopt;
+        }
+        normalised.until = m;
+    }
+    return normalised;
+}
 
+RecalcOutcome finishCalculation(AppState& app, const calc::DailyWizardSpec& spec, const RecalcOptions& options,
+                                UserInterface& ui, RecalcOutcome out) {
     calc::DailyWizard wizard(app, ui, spec);
     wizard.show();
     if (options.until) {
@@ -45,18 +60,11 @@ RecalcOutcome runDaily(AppState& app, const RecalcOptions& options, UserInterfac
     return out;
 }
 
-}  // namespace
-
 RecalcOutcome recalcProject(AppState& app, const std::string& projectPath, const RecalcOptions& options,
                             UserInterface& ui) {
     RecalcOutcome out;
-    if (options.until) {
-        std::string m = validadataMA(*options.until);
-        if (m.size() != 7 || !tryParseMonth(m)) {
-            ui.message("Mês inválido para --until: " + *options.until);
-            return out;
-        }
-    }
+    const std::optional<RecalcOptions> normalised = normaliseRecalcOptions(options, ui);
+    if (!normalised) return out;
     try {
         if (!fileExists(projectPath)) {
             ui.message("Arquivo não encontrado: " + projectPath);
@@ -81,9 +89,9 @@ RecalcOutcome recalcProject(AppState& app, const std::string& projectPath, const
         };
         for (const Calculator& c : calculators) {
             if (opened.windowToShow != c.window) continue;
-            RecalcOptions normalised = options;
-            if (options.until) normalised.until = validadataMA(*options.until);
-            return runDaily(app, normalised, ui, out, c.spec, c.table);
+            // The table the calculator's menu command loads before showing it.
+            loadCalculatorTable(app, c.table);
+            return finishCalculation(app, c.spec, *normalised, ui, out);
         }
         out.status = Status::NotAvailable;
         return out;
