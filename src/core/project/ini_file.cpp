@@ -22,6 +22,32 @@ std::string fold(std::string_view s) {
     return out;
 }
 
+// A folded copy of a name for a lookup: in the buffer when it fits, otherwise
+// in `spill`.
+class FoldedName {
+public:
+    explicit FoldedName(std::string_view s) {
+        char* out = buf_;
+        if (s.size() > sizeof buf_) {
+            spill_.resize(s.size());
+            out = spill_.data();
+        }
+        for (std::size_t i = 0; i < s.size(); ++i) {
+            const char c = s[i];
+            out[i] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+        }
+        view_ = std::string_view(out, s.size());
+    }
+    FoldedName(const FoldedName&) = delete;
+    FoldedName& operator=(const FoldedName&) = delete;
+    std::string_view view() const { return view_; }
+
+private:
+    char buf_[64];
+    std::string spill_;
+    std::string_view view_;
+};
+
 }  // namespace
 
 IniFile IniFile::parse(std::string_view text) {
@@ -42,26 +68,25 @@ IniFile IniFile::parse(std::string_view text) {
         }
         if (!current) continue;
         size_t eq = line.find('=');
-        std::string key, value;
-        if (eq == std::string_view::npos) {
-            key = fold(line);
-        } else {
-            key = fold(trim(line.substr(0, eq)));
-            value = trim(line.substr(eq + 1));
-        }
-        current->values.try_emplace(std::move(key), std::move(value));
+        if (eq == std::string_view::npos)
+            current->values.try_emplace(fold(line));
+        else
+            current->values.try_emplace(fold(trim(line.substr(0, eq))), trim(line.substr(eq + 1)));
     }
     return ini;
 }
 
 bool IniFile::hasSection(std::string_view section) const {
-    return sections_.count(fold(section)) > 0;
+    const FoldedName name(section);
+    return sections_.find(name.view()) != sections_.end();
 }
 
 const std::string* IniFile::find(std::string_view section, std::string_view key) const {
-    auto s = sections_.find(fold(section));
+    const FoldedName name(section);
+    auto s = sections_.find(name.view());
     if (s == sections_.end()) return nullptr;
-    auto v = s->second.values.find(fold(key));
+    const FoldedName folded(key);
+    auto v = s->second.values.find(folded.view());
     if (v == s->second.values.end()) return nullptr;
     return &v->second;
 }

@@ -11,6 +11,7 @@
 // - when a key occurs twice in a section, the first occurrence is used; a
 //   section that occurs twice is read as one, its first keys still winning.
 // Lines end at CR LF, CR or LF.
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,10 +34,17 @@ public:
                            std::string_view fallback = {}) const;
 
 private:
-    struct Section {
-        std::unordered_map<std::string, std::string> values;  // folded key -> value
+    // Looked up by a folded name held anywhere (no temporary string).
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
     };
-    std::unordered_map<std::string, Section> sections_;  // folded name -> section
+    template <class V>
+    using FoldedMap = std::unordered_map<std::string, V, Hash, std::equal_to<>>;
+    struct Section {
+        FoldedMap<std::string> values;  // folded key -> value
+    };
+    FoldedMap<Section> sections_;  // folded name -> section
 };
 
 // A whole decimal number with an optional sign ("12", "-3", "+7"); nothing for

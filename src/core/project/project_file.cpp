@@ -1,5 +1,7 @@
 #include "core/project/project_file.hpp"
 
+#include <charconv>
+
 #include "core/text/comma_text.hpp"
 #include "core/text/cp1252.hpp"
 #include "core/text/edit_mask.hpp"
@@ -12,14 +14,41 @@ namespace {
 
 // A value must stay on its own line: line breaks (and NUL, which ends the text
 // for older readers) inside a value become blanks.
-std::string oneLine(std::string value) {
-    for (char& c : value)
+void blankBreaks(std::string& line, std::size_t from) {
+    for (std::size_t i = from; i < line.size(); ++i) {
+        char& c = line[i];
         if (c == '\r' || c == '\n' || c == '\0') c = ' ';
-    return value;
+    }
 }
 
-std::string keyLine(const std::string& key, std::string value) {
-    return key + "=" + oneLine(std::move(value));
+// "key=value" built in one string.
+std::string keyLine(std::string_view key, std::string_view value) {
+    std::string line;
+    line.reserve(key.size() + 1 + value.size());
+    line.append(key);
+    line += '=';
+    line.append(value);
+    blankBreaks(line, key.size() + 1);
+    return line;
+}
+
+void appendNumber(std::string& out, std::size_t n) {
+    char digits[24];
+    const auto res = std::to_chars(digits, digits + sizeof digits, n);
+    out.append(digits, res.ptr);
+}
+
+// "name@index" followed by `suffix` and "=".
+std::string indexedKey(const std::string& name, std::size_t index, std::string_view suffix,
+                       std::size_t valueSize) {
+    std::string line;
+    line.reserve(name.size() + 8 + suffix.size() + valueSize);
+    line.append(name);
+    line += '@';
+    appendNumber(line, index);
+    line.append(suffix);
+    line += '=';
+    return line;
 }
 
 const char* boolText(bool on) { return on ? "true" : "false"; }
@@ -62,15 +91,25 @@ void gravar_edit(const Window& window, std::vector<std::string>& out,
             case ControlKind::MaskEdit:
                 out.push_back(keyLine(n, c.text));
                 break;
-            case ControlKind::Memo:
-                out.push_back(keyLine(n, toCommaText(c.lines)));
+            case ControlKind::Memo: {
+                std::string line = n + "=";
+                appendCommaText(line, c.lines);
+                blankBreaks(line, n.size() + 1);
+                out.push_back(std::move(line));
                 break;
+            }
             case ControlKind::Grid: {
                 const StringGrid& g = c.grid;
                 out.push_back(n + "@c=" + std::to_string(g.colCount()));
                 out.push_back(n + "=" + std::to_string(g.rowCount()));
-                for (int r = 0; r < g.rowCount(); ++r)
-                    out.push_back(keyLine(n + "@" + std::to_string(r), toCommaText(g.row(r))));
+                const std::size_t guess = static_cast<std::size_t>(g.colCount()) * 12;
+                for (int r = 0; r < g.rowCount(); ++r) {
+                    std::string line = indexedKey(n, static_cast<std::size_t>(r), {}, guess);
+                    const std::size_t value = line.size();
+                    appendCommaText(line, g, r);
+                    blankBreaks(line, value);
+                    out.push_back(std::move(line));
+                }
                 break;
             }
             case ControlKind::Radio:
@@ -79,11 +118,15 @@ void gravar_edit(const Window& window, std::vector<std::string>& out,
                 break;
             case ControlKind::CheckList: {
                 out.push_back(n + "=" + std::to_string(c.items.size()));
+                for (size_t k = 0; k < c.items.size(); ++k) {
+                    std::string line = indexedKey(n, k, "itc", c.items[k].size());
+                    const std::size_t value = line.size();
+                    line.append(c.items[k]);
+                    blankBreaks(line, value);
+                    out.push_back(std::move(line));
+                }
                 for (size_t k = 0; k < c.items.size(); ++k)
-                    out.push_back(keyLine(n + "@" + std::to_string(k) + "itc", c.items[k]));
-                for (size_t k = 0; k < c.items.size(); ++k)
-                    out.push_back(n + "@" + std::to_string(k) + "=" +
-                                  boolText(k < c.ticks.size() && c.ticks[k]));
+                    out.push_back(indexedKey(n, k, {}, 5) + boolText(k < c.ticks.size() && c.ticks[k]));
                 break;
             }
             case ControlKind::Label:
@@ -98,7 +141,7 @@ void snapshotWindows(std::string_view option, const std::vector<const Window*>& 
                      std::vector<std::string>& out, const ProjectProgress& progress, int& step) {
     step = 2;
     out.push_back("[opcaoini]");
-    out.push_back(keyLine("Opcao", std::string(option)));
+    out.push_back(keyLine("Opcao", option));
     out.push_back("[Inicio]");
     out.push_back("Versao=" + std::string(kProjectVersion));
     for (const Window* w : sections) {
@@ -127,9 +170,12 @@ bool salvarx(AppState& app, std::string_view option, UserInterface& ui,
 }
 
 std::string projectFileBytes(const std::vector<std::string>& lines) {
+    std::size_t size = 0;
+    for (const auto& line : lines) size += line.size() + 2;
     std::string bytes;
+    bytes.reserve(size);  // Windows-1252 never takes more bytes than UTF-8
     for (const auto& line : lines) {
-        bytes += utf8ToCp1252(line);
+        appendUtf8ToCp1252(bytes, line);
         bytes += "\r\n";
     }
     return bytes;
@@ -189,8 +235,12 @@ void abrir_edit(Window& window, const IniFile& ini, UserInterface* ui,
                     g.setColCount(*cols);
                 if (auto rows = gridSize(ini, window, n, n, StringGrid::kMaxRows, "linhas", ui))
                     g.setRowCount(*rows);
+                std::string key = n + "@";
+                const std::size_t stem = key.size();
                 for (int r = 0; r < g.rowCount(); ++r) {
-                    const std::string* v = ini.find(section, n + "@" + std::to_string(r));
+                    key.resize(stem);
+                    appendNumber(key, static_cast<std::size_t>(r));
+                    const std::string* v = ini.find(section, key);
                     if (v && !v->empty()) fillRowFromCommaText(g, r, *v);
                 }
                 break;

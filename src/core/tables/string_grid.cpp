@@ -32,22 +32,40 @@ const std::string& StringGrid::cell(int col, int row) const {
     return cells[col];
 }
 
-void StringGrid::setCell(int col, int row, std::string text) {
-    if (row < 0 || col < 0 || row >= kMaxRows || col >= kMaxCols) return;
-    if (row < static_cast<int>(cells_.size()) && col < static_cast<int>(cells_[row].size())) {
-        cells_[row][col] = std::move(text);
-        return;
-    }
+std::string* StringGrid::storeCell(int col, int row) {
+    if (row < 0 || col < 0 || row >= kMaxRows || col >= kMaxCols) return nullptr;
+    // Rows and cells are stored as empty text up to the visible counts at once
+    // (an empty stored cell reads as one never stored), so that filling a grid
+    // cell by cell does not grow its storage step by step.
     if (row >= static_cast<int>(cells_.size())) {
-        if (text.empty()) return;
+        if (cells_.capacity() < static_cast<std::size_t>(std::max(row + 1, rows_)))
+            cells_.reserve(static_cast<std::size_t>(std::max(row + 1, rows_)));
         cells_.resize(row + 1);
     }
     auto& cells = cells_[row];
-    if (col >= static_cast<int>(cells.size())) {
-        if (text.empty()) return;
-        cells.resize(col + 1);
+    if (col >= static_cast<int>(cells.size())) cells.resize(std::max(col + 1, cols_));
+    return &cells[col];
+}
+
+void StringGrid::setCell(int col, int row, std::string text) {
+    if (row >= 0 && col >= 0 && row < static_cast<int>(cells_.size()) &&
+        col < static_cast<int>(cells_[row].size())) {
+        cells_[row][col] = std::move(text);
+        return;
     }
-    cells[col] = std::move(text);
+    // An empty text outside the stored cells changes nothing.
+    if (text.empty()) return;
+    if (std::string* cell = storeCell(col, row)) *cell = std::move(text);
+}
+
+void StringGrid::assignCell(int col, int row, std::string_view text) {
+    if (row >= 0 && col >= 0 && row < static_cast<int>(cells_.size()) &&
+        col < static_cast<int>(cells_[row].size())) {
+        cells_[row][col].assign(text);
+        return;
+    }
+    if (text.empty()) return;
+    if (std::string* cell = storeCell(col, row)) cell->assign(text);
 }
 
 std::vector<std::string> StringGrid::row(int r) const {
@@ -62,7 +80,10 @@ void StringGrid::setRow(int r, const std::vector<std::string>& cells) {
 }
 
 void StringGrid::clearRow(int r) {
-    for (int c = 0; c < cols_; ++c) setCell(c, r, std::string());
+    if (r < 0 || r >= static_cast<int>(cells_.size())) return;
+    auto& cells = cells_[r];
+    const std::size_t n = std::min(cells.size(), static_cast<std::size_t>(cols_));
+    for (std::size_t c = 0; c < n; ++c) cells[c].clear();
 }
 
 void StringGrid::swapRows(int a, int b) {

@@ -6,6 +6,7 @@
 // stored reads as empty. Setting a cell outside the counts stores it without
 // changing the counts.
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace core {
@@ -27,6 +28,8 @@ public:
 
     const std::string& cell(int col, int row) const;
     void setCell(int col, int row, std::string text);
+    // As setCell, copying the text into the cell's own storage (no temporary).
+    void assignCell(int col, int row, std::string_view text);
 
     // The colCount() visible cells of a row.
     std::vector<std::string> row(int r) const;
@@ -43,6 +46,9 @@ public:
     bool operator==(const StringGrid& other) const;
 
 private:
+    // The stored cell, created when missing; nullptr when it lies outside the caps.
+    std::string* storeCell(int col, int row);
+
     int cols_ = 0;
     int rows_ = 0;
     std::vector<std::vector<std::string>> cells_;  // cells_[row][col]

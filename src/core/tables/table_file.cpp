@@ -36,15 +36,19 @@ bool CSV2Contents(std::string_view bytes, char separator, StringGrid& grid, Cell
         text = converted;
     }
 
+    const char* const data = text.data();
+    const std::size_t size = text.size();
+    std::string scratch;
     std::size_t pos = 0;
-    for (int i = b.top; pos < text.size() && i <= b.bottom; ++i) {
+    for (int i = b.top; pos < size && i <= b.bottom; ++i) {
         // The next line and the position after its break.
-        std::size_t end = text.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(pos, end - pos);
+        std::size_t end = pos;
+        while (end < size && data[end] != '\r' && data[end] != '\n') ++end;
+        const std::size_t lineBegin = pos;
+        const std::size_t lineEnd = end;
         pos = end;
-        if (pos < text.size()) {
-            if (text[pos] == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n') ++pos;
+        if (pos < size) {
+            if (data[pos] == '\r' && pos + 1 < size && data[pos + 1] == '\n') ++pos;
             ++pos;
         }
 
@@ -54,19 +58,27 @@ bool CSV2Contents(std::string_view bytes, char separator, StringGrid& grid, Cell
             grid.setRowCount(grid.rowCount() + 1);
         }
 
-        // The working text is the line plus one separator; a cell is taken while
-        // more than that one separator remains.
-        const std::size_t workLen = line.size() + 1;
-        std::size_t p = 0;
-        for (int c = b.left; c <= b.right && workLen - p > 1; ++c) {
+        // A cell is taken while text remains on the line; it runs to the next
+        // separator or the end of the line.
+        std::size_t p = lineBegin;
+        for (int c = b.left; c <= b.right && p < lineEnd; ++c) {
             if (c >= StringGrid::kMaxCols) return false;
             if (c >= grid.colCount()) {
                 if (grid.colCount() >= StringGrid::kMaxCols) return false;
                 grid.setColCount(grid.colCount() + 1);
             }
-            std::size_t q = line.find(separator, p);
-            if (q == std::string_view::npos) q = line.size();  // the appended separator
-            grid.setCell(c, i, cp1252ToUtf8(line.substr(p, q - p)));
+            std::size_t q = p;
+            bool ascii = true;
+            for (; q < lineEnd && data[q] != separator; ++q)
+                ascii = ascii && static_cast<unsigned char>(data[q]) < 0x80;
+            const std::string_view cell(data + p, q - p);
+            if (ascii) {
+                grid.assignCell(c, i, cell);
+            } else {
+                scratch.clear();
+                appendCp1252ToUtf8(scratch, cell);
+                grid.assignCell(c, i, scratch);
+            }
             p = q + 1;
         }
     }
@@ -79,10 +91,12 @@ std::string& Contents2CSV(std::string& out, char separator, const StringGrid& gr
     b.bottom = std::min(b.bottom, grid.rowCount() - 1);
     for (int r = b.top; r <= b.bottom; ++r) {
         for (int c = b.left; c <= b.right; ++c) {
-            std::string cell = utf8ToCp1252(grid.cell(c, r));
-            for (char& ch : cell)
+            const std::size_t from = out.size();
+            appendUtf8ToCp1252(out, grid.cell(c, r));
+            for (std::size_t k = from; k < out.size(); ++k) {
+                char& ch = out[k];
                 if (ch == separator || ch == '\r' || ch == '\n') ch = ' ';
-            out += cell;
+            }
             out += separator;
         }
         out += "\r\n";

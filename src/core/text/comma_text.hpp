@@ -17,6 +17,10 @@ namespace core {
 // exactly one empty item is written as "" (two double quotes); no items give an
 // empty text.
 std::string toCommaText(const std::vector<std::string>& items);
+// The same text appended to `out`: of the items, and of the visible cells of a
+// grid row (as toCommaText(grid.row(r))).
+void appendCommaText(std::string& out, const std::vector<std::string>& items);
+void appendCommaText(std::string& out, const StringGrid& grid, int r);
 
 // Splits comma text into items, exactly as the stored files are read:
 // - blanks before an item are skipped;

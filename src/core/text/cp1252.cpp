@@ -1,6 +1,7 @@
 #include "core/text/cp1252.hpp"
 
 #include <cstdint>
+#include <cstring>
 
 namespace core {
 
@@ -137,32 +138,62 @@ constexpr std::string_view kBomUtf8 = "\xEF\xBB\xBF";
 constexpr std::string_view kBomUtf16Le = "\xFF\xFE";
 constexpr std::string_view kBomUtf16Be = "\xFE\xFF";
 
+// The length of the leading run of ASCII bytes, which both encodings share.
+std::size_t asciiRun(std::string_view s, std::size_t pos) {
+    const std::size_t n = s.size();
+    std::size_t end = pos;
+    // Eight bytes at a time while none has its high bit set.
+    while (end + 8 <= n) {
+        std::uint64_t word;
+        std::memcpy(&word, s.data() + end, 8);
+        if (word & 0x8080808080808080ULL) break;
+        end += 8;
+    }
+    while (end < n && static_cast<unsigned char>(s[end]) < 0x80) ++end;
+    return end - pos;
+}
+
 }  // namespace
+
+void appendCp1252ToUtf8(std::string& out, std::string_view bytes) {
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        const std::size_t run = asciiRun(bytes, pos);
+        if (run > 0) {
+            out.append(bytes.data() + pos, run);
+            pos += run;
+            continue;
+        }
+        appendUtf8(out, byteToChar(static_cast<unsigned char>(bytes[pos++])));
+    }
+}
 
 std::string cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
-    for (char ch : bytes) appendUtf8(out, byteToChar(static_cast<unsigned char>(ch)));
+    appendCp1252ToUtf8(out, bytes);
     return out;
 }
 
-std::string utf8ToCp1252(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
+void appendUtf8ToCp1252(std::string& out, std::string_view text) {
     std::size_t pos = 0;
     while (pos < text.size()) {
-        // Runs of ASCII are the same bytes in both encodings.
-        std::size_t end = pos;
-        while (end < text.size() && static_cast<unsigned char>(text[end]) < 0x80) ++end;
-        if (end > pos) {
-            out.append(text.data() + pos, end - pos);
-            pos = end;
+        const std::size_t run = asciiRun(text, pos);
+        if (run > 0) {
+            out.append(text.data() + pos, run);
+            pos += run;
             continue;
         }
         char32_t c = nextUtf8(text, pos);
         int b = c == kInvalid ? -1 : charToByte(c);
         out += b < 0 ? '?' : static_cast<char>(b);
     }
+}
+
+std::string utf8ToCp1252(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    appendUtf8ToCp1252(out, text);
     return out;
 }
 
@@ -178,6 +209,12 @@ std::string decodeFileText(std::string_view bytes) {
         out.reserve(text.size());
         std::size_t pos = 0;
         while (pos < text.size()) {
+            const std::size_t run = asciiRun(text, pos);
+            if (run > 0) {
+                out.append(text.data() + pos, run);
+                pos += run;
+                continue;
+            }
             std::size_t start = pos;
             char32_t c = nextUtf8(text, pos);
             if (c == kInvalid)

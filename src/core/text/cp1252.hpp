@@ -11,12 +11,16 @@ namespace core {
 // the C1 control of the same value, as the platform does, so any byte string
 // survives a round trip through utf8ToCp1252.
 std::string cp1252ToUtf8(std::string_view bytes);
+// The same conversion appended to `out` (no intermediate string).
+void appendCp1252ToUtf8(std::string& out, std::string_view bytes);
 
 // UTF-8 text to Windows-1252 bytes; a character outside the code page becomes
 // "?", and so does each invalid UTF-8 sequence (a stray continuation byte, a
 // truncated, overlong or surrogate sequence, a value above U+10FFFF: one "?"
 // for each maximal ill-formed part).
 std::string utf8ToCp1252(std::string_view text);
+// The same conversion appended to `out` (no intermediate string).
+void appendUtf8ToCp1252(std::string& out, std::string_view text);
 
 // True when the bytes start with a UTF-8, UTF-16 LE or UTF-16 BE byte-order mark.
 bool hasByteOrderMark(std::string_view bytes);
