@@ -128,6 +128,9 @@ def main():
 
         r.expect("recalc beyond the table", ["recalc", "--workspace", ws, "--until", "05/2099", federal], 3,
                  stderr_has=["A data 05/2099 não existe na tabela, atualize o índice"])
+        r.expect("recalc with an update month that is not one",
+                 ["recalc", "--workspace", ws, "--until", "1/2/2000", federal], 1,
+                 stderr_has=["Mês inválido para --until: 1/2/2000"])
         r.expect("recalc of a missing file", ["recalc", "--workspace", ws, r.path("nada.exp30")], 1,
                  stderr_has=["Arquivo não encontrado"])
         r.expect("recalc without files", ["recalc", "--workspace", ws], 2, stderr_has=["uso:"])
