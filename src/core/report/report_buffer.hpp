@@ -6,6 +6,7 @@
 // lines of the file. Texts are UTF-8; the file is Windows-1252.
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace core {
@@ -20,6 +21,8 @@ public:
     void add(const std::vector<std::string>& texts);
 
     const std::vector<std::string>& texts() const { return texts_; }
+    // Hands the texts over, leaving the buffer empty.
+    std::vector<std::string> release() { return std::exchange(texts_, {}); }
     bool empty() const { return texts_.empty(); }
 
     // The texts joined, each followed by CR LF (UTF-8).

@@ -247,10 +247,37 @@ Date parseDate(std::string_view text) {
     throw ConversionError("'" + std::string(text) + "' não é uma data válida");
 }
 
+namespace {
+
+// Appends v as printf's "%0<width>d" writes it: the sign, then the digits
+// padded with zeros to `width` characters in all.
+void appendPadded(std::string& out, int v, int width) {
+    char digits[12];
+    int n = 0;
+    unsigned magnitude = v < 0 ? 0u - static_cast<unsigned>(v) : static_cast<unsigned>(v);
+    do {
+        digits[n++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (v < 0) {
+        out += '-';
+        --width;
+    }
+    for (int k = n; k < width; ++k) out += '0';
+    while (n > 0) out += digits[--n];
+}
+
+}  // namespace
+
 std::string formatDate(const Date& d) {
-    char buf[48];
-    std::snprintf(buf, sizeof buf, "%02d/%02d/%04d", d.day, d.month, d.year);
-    return buf;
+    std::string out;
+    out.reserve(10);
+    appendPadded(out, d.day, 2);
+    out += '/';
+    appendPadded(out, d.month, 2);
+    out += '/';
+    appendPadded(out, d.year, 4);
+    return out;
 }
 
 std::optional<Date> tryParseMonth(std::string_view text) {
@@ -267,9 +294,12 @@ std::optional<Date> tryParseMonth(std::string_view text) {
 }
 
 std::string formatMonth(const Date& d) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%02d/%04d", d.month, d.year);
-    return buf;
+    std::string out;
+    out.reserve(7);
+    appendPadded(out, d.month, 2);
+    out += '/';
+    appendPadded(out, d.year, 4);
+    return out;
 }
 
 std::string formatMonthAbbrev(const Date& d) {

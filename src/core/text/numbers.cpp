@@ -1,7 +1,10 @@
 #include "core/text/numbers.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
+#include <memory>
 #include <limits>
 #include <stdexcept>
 #include <system_error>
@@ -331,9 +334,25 @@ std::string RemovePontoS(std::string_view text) {
 }
 
 long double RemovePonto(std::string_view text) {
-    const std::string kept = RemovePontoS(text);
-    if (!checkinteiro(kept)) return 0.0L;
-    return readNumber(kept, text);
+    // The kept characters of an amount fit on the stack.
+    char buf[64];
+    if (text.size() > sizeof buf) {
+        const std::string kept = RemovePontoS(text);
+        if (!checkinteiro(kept)) return 0.0L;
+        return readNumber(kept, text);
+    }
+    std::size_t n = 0;
+    bool anyDigit = false;
+    for (char c : text) {
+        if (isDigit(c)) {
+            anyDigit = true;
+            buf[n++] = c;
+        } else if (c == ',' || c == '-') {
+            buf[n++] = c;
+        }
+    }
+    if (!anyDigit) return 0.0L;
+    return readNumber(std::string_view(buf, n), text);
 }
 
 long double RemovePontoTodos(std::string_view text) {
@@ -390,70 +409,91 @@ std::string formatfloatx(std::string_view maskText, long double value) {
 
     const Decimal d = toDecimal(value);
     const int dec = mask.maxDec;
+    if (d.pointPos > kSignificant) return generalForm(d);
 
-    // Fixed-point digits of the 18-digit decimal form.
-    std::string intStr;
-    std::string fracStr;
-    if (d.pointPos > kSignificant) {
-        return generalForm(d);
-    } else if (d.pointPos > 0) {
-        intStr.assign(d.digits, d.digits + d.pointPos);
-        fracStr.assign(d.digits + d.pointPos, d.digits + kSignificant);
+    // Fixed-point digits of the 18-digit decimal form, integer digits then
+    // decimals, with room in front for a carry out of the rounding.
+    const int pp = d.pointPos;
+    const std::size_t need = static_cast<std::size_t>(std::max(pp, 1)) + static_cast<std::size_t>(dec) +
+                             kSignificant + 2;
+    char stack[160];
+    std::unique_ptr<char[]> heap;
+    char* all = stack + 1;
+    if (need + 1 > sizeof stack) {
+        heap = std::make_unique<char[]>(need + 1);
+        all = heap.get() + 1;
+    }
+    int intLen = 0;
+    int fracLen = 0;
+    if (pp > 0) {
+        std::memcpy(all, d.digits, kSignificant);
+        intLen = pp;
+        fracLen = kSignificant - pp;
     } else {
-        intStr = "0";
-        if (-d.pointPos <= dec) {
-            fracStr.assign(static_cast<std::size_t>(-d.pointPos), '0');
-            fracStr.append(d.digits, d.digits + kSignificant);
+        all[0] = '0';
+        intLen = 1;
+        if (-pp <= dec) {
+            std::memset(all + 1, '0', static_cast<std::size_t>(-pp));
+            std::memcpy(all + 1 - pp, d.digits, kSignificant);
+            fracLen = kSignificant - pp;
         }  // else: below half a unit of the last decimal, reads as zero
     }
 
-    // Round the decimal string half away from zero to `dec` decimals.
-    if (fracStr.size() > static_cast<std::size_t>(dec)) {
-        const bool up = fracStr[static_cast<std::size_t>(dec)] >= '5';
-        fracStr.resize(static_cast<std::size_t>(dec));
+    // Round the decimal digits half away from zero to `dec` decimals.
+    char* begin = all;
+    if (fracLen > dec) {
+        const bool up = all[intLen + dec] >= '5';
+        fracLen = dec;
         if (up) {
-            std::string all = intStr + fracStr;
-            if (incrementDigits(all)) all.insert(all.begin(), '1');
-            intStr = all.substr(0, all.size() - fracStr.size());
-            fracStr = all.substr(all.size() - fracStr.size());
+            int k = intLen + fracLen;
+            while (k-- > 0) {
+                if (all[k] != '9') {
+                    ++all[k];
+                    break;
+                }
+                all[k] = '0';
+            }
+            if (k < 0) {
+                *--begin = '1';
+                ++intLen;
+            }
         }
     } else {
-        fracStr.append(static_cast<std::size_t>(dec) - fracStr.size(), '0');
+        std::memset(all + intLen + fracLen, '0', static_cast<std::size_t>(dec - fracLen));
+        fracLen = dec;
     }
+    const char* intp = begin;
+    const char* fracp = begin + intLen;
 
-    const std::size_t lead = intStr.find_first_not_of('0');
-    intStr.erase(0, lead == std::string::npos ? intStr.size() : lead);
-    if (intStr.size() > static_cast<std::size_t>(kSignificant)) {
+    while (intLen > 0 && *intp == '0') {
+        ++intp;
+        --intLen;
+    }
+    if (intLen > kSignificant) {
         // Rounding carried into a 19th integer digit.
         Decimal big;
         big.negative = d.negative;
-        for (int k = 0; k < kSignificant; ++k) big.digits[k] = intStr[static_cast<std::size_t>(k)];
-        big.pointPos = static_cast<int>(intStr.size());
+        std::memcpy(big.digits, intp, kSignificant);
+        big.pointPos = intLen;
         return generalForm(big);
     }
 
-    const bool isZero =
-        intStr.empty() && fracStr.find_first_not_of('0') == std::string::npos;
-    while (fracStr.size() > static_cast<std::size_t>(mask.minDec) && fracStr.back() == '0')
-        fracStr.pop_back();
-    if (intStr.size() < static_cast<std::size_t>(mask.minInt))
-        intStr.insert(0, static_cast<std::size_t>(mask.minInt) - intStr.size(), '0');
+    bool isZero = intLen == 0;
+    for (int k = 0; isZero && k < fracLen; ++k) isZero = fracp[k] == '0';
+    while (fracLen > mask.minDec && fracp[fracLen - 1] == '0') --fracLen;
+    const int pad = std::max(mask.minInt - intLen, 0);
 
+    const int n = pad + intLen;
     std::string out;
-    out.reserve(intStr.size() + intStr.size() / 3 + fracStr.size() + 3);
+    out.reserve(static_cast<std::size_t>(n + n / 3 + fracLen + 3));
     if (d.negative && !isZero) out += '-';
-    if (mask.group) {
-        const std::size_t n = intStr.size();
-        for (std::size_t k = 0; k < n; ++k) {
-            if (k > 0 && (n - k) % 3 == 0) out += '.';
-            out += intStr[k];
-        }
-    } else {
-        out += intStr;
+    for (int k = 0; k < n; ++k) {
+        if (mask.group && k > 0 && (n - k) % 3 == 0) out += '.';
+        out += k < pad ? '0' : intp[k - pad];
     }
-    if (!fracStr.empty()) {
+    if (fracLen > 0) {
         out += ',';
-        out += fracStr;
+        out.append(fracp, static_cast<std::size_t>(fracLen));
     }
     return out;
 }

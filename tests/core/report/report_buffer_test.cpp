@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/text/cp1252.hpp"
 #include "core/text/errors.hpp"
 
 namespace core {
@@ -57,6 +58,14 @@ TEST_F(ReportBufferFile, SaveIntoAMissingFolderFailsWithFileError) {
     const std::string path = (dir_ / "nao_existe" / "teste.html").string();
     EXPECT_THROW(ReportBuffer({"x"}).saveToFile(path), FileError);
     EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+TEST(ReportBuffer, BytesEqualTheWholeTextConverted) {
+    // A sequence cut at the end of one text, a stray continuation byte at the
+    // start of the next, characters outside the code page.
+    const ReportBuffer re({"a\xC3", "\xA7", "ção €", "ł\xE2\x82", ""});
+    EXPECT_EQ(re.bytes(), utf8ToCp1252(re.text()));
+    EXPECT_EQ(re.bytes(), "a?\r\n?\r\n\xE7\xE3o \x80\r\n??\r\n\r\n");
 }
 
 }  // namespace

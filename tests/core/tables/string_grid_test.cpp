@@ -41,5 +41,47 @@ TEST(StringGrid, SwapRowsMovesStoredCells) {
     EXPECT_EQ(g.cell(0, 2), "one");
 }
 
+TEST(StringGrid, AssignCellActsAsSetCell) {
+    struct Case {
+        int col, row;
+        const char* text;
+        const char* readBack;
+    } cases[] = {
+        {0, 0, "a", "a"},
+        {4, 6, "beyond the counts", "beyond the counts"},  // stored, hidden until shown
+        {1, 1, "", ""},
+        {-1, 0, "x", ""},
+        {0, StringGrid::kMaxRows, "x", ""},
+        {StringGrid::kMaxCols, 0, "x", ""},
+    };
+    for (const Case& c : cases) {
+        StringGrid viaAssign(2, 2), viaSet(2, 2);
+        viaAssign.assignCell(c.col, c.row, c.text);
+        viaSet.setCell(c.col, c.row, c.text);
+        EXPECT_EQ(viaAssign.cell(c.col, c.row), c.readBack) << c.col << "," << c.row;
+        viaAssign.setRowCount(10);
+        viaAssign.setColCount(10);
+        viaSet.setRowCount(10);
+        viaSet.setColCount(10);
+        EXPECT_TRUE(viaAssign == viaSet) << c.col << "," << c.row;
+    }
+    // Overwriting a long text with a short one and back.
+    StringGrid g(1, 1);
+    g.assignCell(0, 0, std::string(100, 'x'));
+    g.assignCell(0, 0, "y");
+    EXPECT_EQ(g.cell(0, 0), "y");
+}
+
+TEST(StringGrid, ClearRowEmptiesOnlyTheVisibleCells) {
+    StringGrid g(2, 3);
+    g.setRow(1, {"a", "b", "hidden"});
+    g.setRow(2, {"c", "d"});
+    g.clearRow(1);
+    g.clearRow(7);  // never stored
+    EXPECT_EQ(g.row(1), (std::vector<std::string>{"", ""}));
+    EXPECT_EQ(g.cell(2, 1), "hidden");
+    EXPECT_EQ(g.row(2), (std::vector<std::string>{"c", "d"}));
+}
+
 }  // namespace
 }  // namespace core

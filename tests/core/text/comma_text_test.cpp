@@ -117,5 +117,28 @@ TEST(CommaText, MemoLinesKeepEmptyLines) {
     EXPECT_TRUE(lines.empty());
 }
 
+TEST(CommaText, GridRowWrittenAsItsVisibleCells) {
+    const Items rows[] = {
+        {"Plano Verão", "01/1989", ""},
+        {"diz \"sim\"", "a,b", " "},
+        {"", "", ""},
+        {"1.234,56", "x", "\"\""},
+    };
+    for (const Items& row : rows) {
+        StringGrid g(3, 1);
+        g.setRow(0, row);
+        g.setCell(3, 0, "hidden");
+        std::string out = "k=";
+        appendCommaText(out, g, 0);
+        EXPECT_EQ(out, "k=" + toCommaText(row)) << toCommaText(row);
+    }
+    StringGrid oneEmpty(1, 1), none(0, 1);
+    std::string a, b;
+    appendCommaText(a, oneEmpty, 0);
+    appendCommaText(b, none, 0);
+    EXPECT_EQ(a, "\"\"");
+    EXPECT_EQ(b, "");
+}
+
 }  // namespace
 }  // namespace core

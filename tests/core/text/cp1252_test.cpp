@@ -94,5 +94,38 @@ TEST(Cp1252, SplitsLinesAtEveryKindOfBreak) {
     for (const auto& [text, lines] : cases) EXPECT_EQ(splitLines(text), lines) << text;
 }
 
+// Runs of ASCII are copied several bytes at a time: a character outside ASCII
+// must be found at every offset, inside a run and at its edges.
+TEST(Cp1252, NonAsciiAtEveryOffsetOfALongText) {
+    struct Piece {
+        std::string bytes;  // Windows-1252
+        std::string text;   // UTF-8
+    };
+    const Piece pieces[] = {{"\xE7", "ç"}, {"\x80", "€"}, {"\x81", "\u0081"}, {"\xFF", "ÿ"}};
+    const std::string ascii = "abcdefghijklmnopqrstuvwx";
+    for (const Piece& piece : pieces) {
+        for (std::size_t at = 0; at <= ascii.size(); ++at) {
+            const std::string bytes = ascii.substr(0, at) + piece.bytes + ascii.substr(at);
+            const std::string text = ascii.substr(0, at) + piece.text + ascii.substr(at);
+            EXPECT_EQ(cp1252ToUtf8(bytes), text) << piece.text << " at " << at;
+            EXPECT_EQ(utf8ToCp1252(text), bytes) << piece.text << " at " << at;
+            EXPECT_EQ(decodeFileText("\xEF\xBB\xBF" + text), text) << piece.text << " at " << at;
+        }
+    }
+    // An invalid sequence inside a long run still gives one "?".
+    for (std::size_t at = 0; at <= ascii.size(); ++at)
+        EXPECT_EQ(utf8ToCp1252(ascii.substr(0, at) + "\xE2\x82" + ascii.substr(at)),
+                  ascii.substr(0, at) + "?" + ascii.substr(at)) << at;
+}
+
+TEST(Cp1252, AppendingKeepsWhatTheTextHeld) {
+    std::string out = "já: ";
+    appendCp1252ToUtf8(out, "Poupan\xE7" "a");
+    EXPECT_EQ(out, "já: Poupança");
+    std::string bytes = "x\xE7";
+    appendUtf8ToCp1252(bytes, "ção€");
+    EXPECT_EQ(bytes, "x\xE7\xE7\xE3o\x80");
+}
+
 }  // namespace
 }  // namespace core

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
@@ -228,6 +230,22 @@ TEST(TextDatesText, MonthTextsAndAbbreviations) {
     EXPECT_EQ(formatMonthAbbrev({2007, 1, 1}), "JAN/07");
     EXPECT_STREQ(monthAbbrev(0), "");
     EXPECT_STREQ(monthAbbrev(13), "");
+}
+
+// The date texts follow printf's "%02d/%02d/%04d" for any field values,
+// including those no valid date has.
+TEST(TextDatesText, WritesFieldsAsZeroPaddedNumbers) {
+    const Date dates[] = {{1990, 5, 1},  {5, 1, 9},          {12345, 12, 31}, {-5, -1, 0},
+                          {0, 0, 0},     {-1234, 10, 100},   {INT_MIN, INT_MAX, INT_MIN},
+                          {99999, 123, 7}};
+    for (const Date& d : dates) {
+        char date[64];
+        char month[64];
+        std::snprintf(date, sizeof date, "%02d/%02d/%04d", d.day, d.month, d.year);
+        std::snprintf(month, sizeof month, "%02d/%04d", d.month, d.year);
+        EXPECT_EQ(formatDate(d), date);
+        EXPECT_EQ(formatMonth(d), month);
+    }
 }
 
 }  // namespace

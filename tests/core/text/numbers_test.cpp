@@ -234,5 +234,49 @@ TEST(TextNumbersPot, PowerOfAPositiveBase) {
         EXPECT_THROW(Pot(2.0L, base), ConversionError);
 }
 
+// Whole cents and ten-thousandths written digit by digit, grouped by hand:
+// every length of integer part, both signs, the carries of the rounding.
+TEST(TextNumbersFormat, WholeUnitsOfTheLastDecimalComeBackAsTheirDigits) {
+    const auto grouped = [](unsigned long long whole) {
+        std::string digits = std::to_string(whole);
+        std::string out;
+        for (std::size_t k = 0; k < digits.size(); ++k) {
+            if (k > 0 && (digits.size() - k) % 3 == 0) out += '.';
+            out += digits[k];
+        }
+        return out;
+    };
+    struct Mask {
+        const char* mask;
+        int decimals;
+    };
+    const Mask masks[] = {{"#,##0.00", 2}, {"#,##0.0000", 4}};
+    for (const Mask& m : masks) {
+        unsigned long long unit = m.decimals == 2 ? 100 : 10000;
+        for (unsigned long long units = 1; units < 1'000'000'000'000'000ULL; units = units * 7 + 3) {
+            const std::string frac = std::to_string(units % unit);
+            const std::string text =
+                grouped(units / unit) + "," + std::string(m.decimals - frac.size(), '0') + frac;
+            const long double v = static_cast<long double>(units) / unit;
+            EXPECT_EQ(formatfloatx(m.mask, v), text) << m.mask << " " << units;
+            EXPECT_EQ(formatfloatx(m.mask, -v), "-" + text) << m.mask << " " << units;
+        }
+    }
+    // Rounding that carries through every digit into a new one.
+    EXPECT_EQ(formatfloatx("#,##0.00", 99999.999L), "100.000,00");
+    EXPECT_EQ(formatfloatx("0.0000", -9.99995L), "-10,0000");
+    EXPECT_EQ(formatfloatx("00", 9.5L), "10");
+    EXPECT_EQ(formatfloatx("00", 0.4L), "00");
+}
+
+// Many decimals take the formatter past its usual working room.
+TEST(TextNumbersFormat, MasksWithVeryManyDecimals) {
+    const std::string mask = "0." + std::string(150, '0');
+    EXPECT_EQ(formatfloatx(mask, 0.5L), "0,5" + std::string(149, '0'));
+    EXPECT_EQ(formatfloatx(mask, 1e-100L), "0," + std::string(99, '0') + "1" + std::string(50, '0'));
+    EXPECT_EQ(formatfloatx("0." + std::string(150, '#'), -1e-100L), "-0," + std::string(99, '0') + "1");
+    EXPECT_EQ(formatfloatx("0." + std::string(150, '#'), 123456.25L), "123456,25");
+}
+
 }  // namespace
 }  // namespace core

@@ -51,16 +51,23 @@ std::vector<CheckedPlan> checkedPlans(const Window& form2) {
 
 // One table row: "<thead>"/"<tbody>" + "<tr>\r\n" + cells + "</thead>"/"</tbody>".
 std::string rowLine(const StringGrid& g, int row, int cols, bool bold) {
-    std::string line = row == 0 ? "<thead>" : "<tbody>";
+    std::string line;
+    line.reserve(24 + static_cast<std::size_t>(cols) * 48);
+    line += row == 0 ? "<thead>" : "<tbody>";
     line += "<tr>\r\n";
     for (int c = 0; c < cols; ++c) {
         const std::string& t = g.cell(c, row);
-        if (bold)
-            line += "<td><div align=Right><b>" + t + "</b></div></td>";
-        else if (blank(t))
+        if (bold) {
+            line += "<td><div align=Right><b>";
+            line += t;
+            line += "</b></div></td>";
+        } else if (blank(t)) {
             line += "<td><div align=Right>&nbsp;</div></td>";
-        else
-            line += "<td><div align=Right>" + t + "</div></td>";
+        } else {
+            line += "<td><div align=Right>";
+            line += t;
+            line += "</div></td>";
+        }
     }
     line += row == 0 ? "</thead>" : "</tbody>";
     return line;
@@ -176,7 +183,7 @@ std::vector<std::string> planExplanation(const Window& form2, const StringGrid& 
                    saldo.cell(4, k) + "X " + diff + "% = <b>" + cat.cell(4, i) + " " +
                    base.cell(4, k) + "</b></td></tr>");
     }
-    return re.texts();
+    return re.release();
 }
 
 std::string dailyReportFileName(const Window& form2) {
@@ -284,7 +291,7 @@ std::vector<std::string> buildDailyReport(const Window& form2, const StringGrid&
 
     // Footer.
     re.add(reportFooterRows(span, form2.at("Memo2").lines));
-    return re.texts();
+    return re.release();
 }
 
 std::string writeDailyReport(const Window& form2, const StringGrid& catalogue,
