@@ -268,6 +268,21 @@ private slots:
         QVERIFY(w->isVisible());
         QCOMPARE(b.window().grid("SSaldo").cell(4, 1), std::string("1.000,00"));
         QVERIFY(b.checkList("CPlanos")->ticked(itemIndex(b.checkList("CPlanos"), "Plano Bresser")));
+
+        // The record saved as an ".ejf" file opens from the main window's "Abrir" menu.
+        const std::string saved = (d.root / "bresser federal.ejf").string();
+        fs::copy_file(d.file("tempjf.back"), saved);
+        clickButton(b, "ToolbarButton971");
+        w->hide();
+        d.ui.files.push_back(saved);
+        d.main->action(QStringLiteral("JustiaFederal3"))->trigger();
+        QVERIFY2(d.ui.messages.empty(), qPrintable(d.firstMessage()));
+        QVERIFY(w->isVisible());
+        QVERIFY(activate(w));
+        QCOMPARE(b.window().grid("STJuros").cell(2, 1), std::string("0,5"));
+        fs::remove(d.file("jf.html"));
+        for (int page = 1; page <= 6; ++page) next(w, page);
+        QCOMPARE(finish(d, w, "jf.html"), report);
     }
 
     // Only one daily-balance calculator is open at a time.
