@@ -25,12 +25,7 @@ bool StringGrid::setRowCount(int n) {
     return r == n;
 }
 
-const std::string& StringGrid::cell(int col, int row) const {
-    if (row < 0 || col < 0 || row >= static_cast<int>(cells_.size())) return kEmpty;
-    const auto& cells = cells_[row];
-    if (col >= static_cast<int>(cells.size())) return kEmpty;
-    return cells[col];
-}
+const std::string& StringGrid::emptyCell() { return kEmpty; }
 
 std::string* StringGrid::storeCell(int col, int row) {
     if (row < 0 || col < 0 || row >= kMaxRows || col >= kMaxCols) return nullptr;

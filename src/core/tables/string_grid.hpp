@@ -26,7 +26,13 @@ public:
     bool setColCount(int n);
     bool setRowCount(int n);
 
-    const std::string& cell(int col, int row) const;
+    const std::string& cell(int col, int row) const {
+        if (row >= 0 && row < static_cast<int>(cells_.size())) {
+            const auto& cells = cells_[static_cast<std::size_t>(row)];
+            if (col >= 0 && col < static_cast<int>(cells.size())) return cells[static_cast<std::size_t>(col)];
+        }
+        return emptyCell();
+    }
     void setCell(int col, int row, std::string text);
     // As setCell, copying the text into the cell's own storage (no temporary).
     void assignCell(int col, int row, std::string_view text);
@@ -46,6 +52,7 @@ public:
     bool operator==(const StringGrid& other) const;
 
 private:
+    static const std::string& emptyCell();
     // The stored cell, created when missing; nullptr when it lies outside the caps.
     std::string* storeCell(int col, int row);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
 
 #include "core/text/cp1252.hpp"
 #include "core/text/errors.hpp"
@@ -41,11 +42,13 @@ bool CSV2Contents(std::string_view bytes, char separator, StringGrid& grid, Cell
     std::string scratch;
     std::size_t pos = 0;
     for (int i = b.top; pos < size && i <= b.bottom; ++i) {
-        // The next line and the position after its break.
+        // The next line, the position after its break, and whether it is all ASCII.
         std::size_t end = pos;
-        while (end < size && data[end] != '\r' && data[end] != '\n') ++end;
+        unsigned char high = 0;
+        while (end < size && data[end] != '\r' && data[end] != '\n') high |= static_cast<unsigned char>(data[end++]);
         const std::size_t lineBegin = pos;
         const std::size_t lineEnd = end;
+        const bool ascii = high < 0x80;
         pos = end;
         if (pos < size) {
             if (data[pos] == '\r' && pos + 1 < size && data[pos + 1] == '\n') ++pos;
@@ -67,10 +70,8 @@ bool CSV2Contents(std::string_view bytes, char separator, StringGrid& grid, Cell
                 if (grid.colCount() >= StringGrid::kMaxCols) return false;
                 grid.setColCount(grid.colCount() + 1);
             }
-            std::size_t q = p;
-            bool ascii = true;
-            for (; q < lineEnd && data[q] != separator; ++q)
-                ascii = ascii && static_cast<unsigned char>(data[q]) < 0x80;
+            const void* sep = std::memchr(data + p, separator, lineEnd - p);
+            const std::size_t q = sep ? static_cast<std::size_t>(static_cast<const char*>(sep) - data) : lineEnd;
             const std::string_view cell(data + p, q - p);
             if (ascii) {
                 grid.assignCell(c, i, cell);

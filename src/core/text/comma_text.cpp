@@ -1,22 +1,28 @@
 #include "core/text/comma_text.hpp"
 
+#include <array>
+
 namespace core {
 
 namespace {
 
 bool isBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
+// For each byte: bit 1 when it makes an item quoted (a blank, a comma, a
+// double quote), bit 2 for the double quote, which is also doubled inside.
+constexpr std::array<unsigned char, 256> kItemBytes = [] {
+    std::array<unsigned char, 256> t{};
+    for (int c = 0; c <= ' '; ++c) t[static_cast<std::size_t>(c)] = 1;
+    t[','] = 1;
+    t['"'] = 3;
+    return t;
+}();
+
 void appendItem(std::string& out, std::string_view item) {
-    bool quoted = false;
-    bool hasQuote = false;
-    for (char c : item) {
-        if (isBlank(c) || c == ',') {
-            quoted = true;
-        } else if (c == '"') {
-            quoted = true;
-            hasQuote = true;
-        }
-    }
+    unsigned char kinds = 0;
+    for (char c : item) kinds |= kItemBytes[static_cast<unsigned char>(c)];
+    const bool quoted = kinds != 0;
+    const bool hasQuote = (kinds & 2) != 0;
     if (!quoted) {
         out += item;
         return;

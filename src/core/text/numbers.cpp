@@ -221,6 +221,21 @@ bool toDecimalFast(long double value, Decimal& d) {
         while (k > 0) rest = rest || tmp[--k] != '0';
         if (rest) frac |= 1;  // marks a non-zero remainder for the tie test below
     }
+    if (ipart != 0 && sh <= 64 && n < kSignificant + 1) {
+        // Fewer than 64 fraction bits: the remaining digits come out of one
+        // product, frac x 10^d < 2^64 x 10^18, which fits in 128 bits.
+        const int d = kSignificant + 1 - n;
+        unsigned long long p10 = 1;
+        for (int k = 0; k < d; ++k) p10 *= 10;
+        const u128 t = frac * p10;
+        unsigned long long digits = sh == 0 ? 0 : static_cast<unsigned long long>(t >> sh);
+        frac = sh == 0 ? 0 : (t & fracMask);
+        for (int k = kSignificant; k >= n; --k) {
+            buf[k] = static_cast<char>('0' + digits % 10);
+            digits /= 10;
+        }
+        n = kSignificant + 1;
+    }
     while (n < kSignificant + 1) {
         if (sh == 0) {
             buf[n++] = '0';
