@@ -17,8 +17,11 @@ tests/core/calc/court/court_golden_test.cpp) and writes their whole reports
 line by line from the report rules, independently of the program:
 tests/data/golden/court_state.html, court_month_by_month.html and
 court_federal.html (Windows-1252, every added text ended by CR LF).  The
-spreadsheet, period interest and notes helpers of daily_reference.py are
-reused for text, number and date handling only.
+plan grids, the month-by-month spreadsheet, the period interest, the notes
+and the style block are those of daily_reference.py, called with the court
+tables' options (no purge application grid, the monthly interest followed by
+"%", column 13 not divided by the currency divisor), as are its text, number
+and date helpers.
 """
 from decimal import Decimal as D, ROUND_HALF_UP
 from pathlib import Path
@@ -104,94 +107,45 @@ def main():
 
 import os
 import sys
-import datetime
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from daily_reference import (Grid, T2, T4, add_months, entre_datas, has_digit,  # noqa: E402
-                             load_tab, month_text, parse_date, parse_month)
+from daily_reference import (KEYWORDS, T2, amort_table, cat, cat_row, differences_table,  # noqa: E402
+                             entre_datas, finalise_sheet, load_tab, opening_lines, parse_date,
+                             percent_fee_lines, period_interest_rows, plan_grids, span_line, spreadsheet,
+                             style_lines, worded_explanation)
 from daily_reference import num as rnum  # noqa: E402
 
 GOLDEN = WS.parents[1] / "tests" / "data" / "golden"
-CATALOGUE = load_tab("planos2.ini")
 
 
-def cat_row(name):
-    for row in CATALOGUE[1:]:
-        if row[0] == name:
-            return row
-    raise KeyError(name)
-
-
-def cat(row, col):
-    return row[col] if col < len(row) else ""
-
-
-def cell(rows, col, r):
-    cells = rows[r]
-    return cells[col] if col < len(cells) else ""
-
-
-def span_line(S, N):
-    return '<span style="font-size:' + S + ".0pt;font-family:" + N + '">'
+def currency_of(index):
+    """The "Moeda" of a plan: column 32 of the index row of its purge month."""
+    def currency(plan):
+        for row in index[1:]:
+            if row[0] == plan[1]:
+                return cat(row, 32)
+        return ""
+    return currency
 
 
 def plan_rows_of(s):
-    """SPlanos, SBase (no Cnaou in these scenarios) and SSaldo after step 2."""
+    """The catalogue rows of the plans, then SPlanos, SBase (no Cnaou in these
+    scenarios) and SSaldo after step 2."""
     plans = [cat_row(p) for p in s["plans"]]
-    splanos = [(r[0], r[1]) for r in plans] + [("Atualizar até", s["until"])]
-    sbase, ssaldo = [], []
-    for r, (day, bal) in zip(plans, s["balances"]):
-        sbase.append([r[0], r[1], r[2], month_text(add_months(parse_month(r[1]), 1)), ""])
-        ssaldo.append([r[0], r[1], s["currency"](r), day, bal])
-    for k, row in enumerate(sbase):
-        c3 = cat(plans[k], 3)
-        divisor = rnum(c3) if has_digit(c3) else D(1)
-        row[4] = T2(rnum(ssaldo[k][4]) * rnum(row[2]) / 100 / divisor)
-    return plans, splanos, sbase, ssaldo
+    return (plans,) + plan_grids(plans, s["until"], s["balances"], s["currency"])
 
 
-def worded_explanation(k, cr, ssaldo, sbase, state):
-    """The per-plan notes: the state calculator's variant opens the first line
-    in bold and writes " = " before the currency; the federal one " = <b>"."""
-    L = []
-    sa, sb = ssaldo[k], sbase[k]
-    if state:
-        L.append("<p><tr><td><b>" + sa[0] + " - saldo em conta em " + sa[3] + "/" + sb[1] + " = " + sa[2] + sa[4] +
-                 "</b></td></tr>")
-    else:
-        L.append("<p><tr><td>" + sa[0] + " - saldo em conta em " + sa[3] + "/" + sb[1] + " = <b>" + sa[2] + sa[4] +
-                 "</b></td></tr>")
-    L.append("<p><tr><td> Percentual de correção monetária com base na variação da " + cat(cr, 5) + " para " +
-             cat(cr, 1) + ": " + cat(cr, 6) + ". </td></tr>")
-    L.append("<p><tr><td> Variação com base no " + cat(cr, 7) + " para " + sb[3] + ": " + cat(cr, 8) + " </td></tr>")
-    b, e = cat(cr, 6), cat(cr, 8)
-    B = D("0.5") + D("1.005") * rnum(b) if has_digit(b) else D(0)
-    R = D("0.5") + D("1.005") * rnum(e) if has_digit(e) else D(0)
-    if has_digit(b):
-        L.append("<p><tr><td> " + b + " + 0,5% de juros = " + T4(B) + "% </td></tr>")
-    if has_digit(e):
-        L.append("<p><tr><td> " + e + " + 0,5% de juros = " + T4(R) + "% </td></tr>")
-    if has_digit(b) and has_digit(e):
-        L.append("<p><tr><td> " + T4(R) + "% - " + T4(B) + "% = <b>" + T4(R - B) + "%</b> </td></tr>")
-        if has_digit(cat(cr, 3)):
-            L.append("<p><tr><td> Valor faltante em conta em " + sb[3] + " = " + sa[4] + "X " + T4(R - B) + "% : " +
-                     cat(cr, 3) + " = <b>" + cat(cr, 9) + " " + sb[4] + "</b></td></tr>")
-        else:
-            L.append("<p><tr><td> Valor faltante em conta em " + sb[3] + " = " + sa[4] + "X " + T4(R - B) + "% = <b>" +
-                     cat(cr, 4) + " " + sb[4] + "</b></td></tr>")
-    return L
+def percent_fee(s, base):
+    """The scenario's fee, a percentage of base: (the percentage text, the amount)."""
+    kind, e = s["fee"]
+    assert kind == "por"
+    return e, base * rnum(e) / 100
 
 
 # --- State court table calculator ------------------------------------------
 
 T0001 = load_tab("t0001.tab")
-
-
-def t0001_currency(plan):
-    for row in T0001[1:]:
-        if row[0] == plan[1]:
-            return cell([row], 32, 0)
-    return ""
+t0001_currency = currency_of(T0001)
 
 
 def whole_months(a, b):
@@ -242,7 +196,7 @@ def state(s):
     add(span)
     add("<tr><td></td></tr>\r")
     for k, cr in enumerate(plans):
-        L.extend(worded_explanation(k, cr, ssaldo, sbase, state=True))
+        L.extend(worded_explanation(k, cr, ssaldo, sbase, bold_opening=True))
     add("</span>")
     add("<p>&nbsp;</p>")
     add("</span></table>")
@@ -299,9 +253,7 @@ def state(s):
     add("</center>")
     add("</div>")
 
-    kind, e = s["fee"]
-    assert kind == "por"
-    fee = V * rnum(e) / 100
+    e, fee = percent_fee(s, V)
     add(span)
     add("</br></br><b>HONORÁRIOS = " + T2(V) + " X " + e + "% = " + T2(fee) + "</b>")
     add("</br><b>VALOR DEVIDO + HONORÁRIOS = " + T2(V + fee) + "</b>")
@@ -319,239 +271,22 @@ def state(s):
 # --- Month-by-month and federal calculators ---------------------------------
 
 
-def court_sheet(s, index, splanos, sbase, ssaldo, plans):
-    """The month-by-month spreadsheet of the court tables: the savings
-    spreadsheet without the purge application grid, with "0%" or the rate and
-    "%" in the interest column, and the carried amount not divided."""
-    def idx(col, row):
-        return cell(index, col, row)
-
-    amort_months = []
-    first, last = parse_month(splanos[0][1]), parse_month(s["until"])
-    n = 1
-    while True:
-        m = add_months(first, n)
-        amort_months.append(month_text(m))
-        if not m < last:
-            break
-        n += 1
-    for m in s.get("amort", {}):
-        assert m in amort_months, m
-
-    def find_amort(month):
-        if month in s.get("amort", {}) and month in amort_months:
-            d, v = s["amort"][month]
-            if has_digit(v):
-                return d, T2(rnum(v))
-        return None
-
-    quarter = {"acc": D(0), "count": 1}
-
-    def devolvejuro(date):
-        result = D(0)
-        for (a, b, rate, tri) in s.get("monthly", []):
-            if not (parse_date(a) <= date <= parse_date(b)):
-                continue
-            if tri == "Não":
-                result = rnum(rate)
-            else:
-                quarter["acc"] += rnum(rate)
-                if quarter["count"] == 3:
-                    result, quarter["acc"], quarter["count"] = quarter["acc"], D(0), 1
-                else:
-                    quarter["count"] += 1
-                    result = D(0)
-        return result
-
-    P = Grid(16, 2)
-    h = D(1)
-
-    def carried(r):
-        c = rnum(P.get(7, r - 1)) - rnum(P.get(11, r))
-        if has_digit(P.get(12, r)):
-            c += rnum(P.get(12, r))
-        return c
-
-    comjuros = s.get("comjuros", False)
-    for k in range(1, len(ssaldo) + 1):
-        R0 = P.rows - 1
-        R1 = R0 + 1
-        d = int(ssaldo[k - 1][3])
-        purge = parse_month(splanos[k - 1][1])
-        stop = parse_month(splanos[k][1])
-        i = 1
-        while True:
-            credit = add_months(purge, i)
-            row = R0 + i - 1
-            if not comjuros:
-                P.set(6, row, "0%")
-            elif P.rows > 2:
-                P.set(6, row, T2(devolvejuro(datetime.date(credit[0], credit[1], 1))) + "%")
-            P.set(4, row, month_text(credit))
-            P.rows += 1
-            if not credit < stop:
-                break
-            i += 1
-        diff = T2(rnum(sbase[k - 1][4]))
-        P.set(5, R0, diff)
-        P.set(7, R0, diff)
-        if k >= 2:
-            if not has_digit(P.get(11, R0)):
-                P.set(11, R0, "0")
-            if has_digit(P.get(7, R0 - 1)):
-                P.set(5, R0, T2(carried(R0) * (1 + rnum(P.get(2, R0)) / 100) / h))
-            if has_digit(P.get(6, R0)):
-                P.set(7, R0, T2(rnum(P.get(5, R0)) * (1 + rnum(P.get(6, R0)) / 100)))
-            found = find_amort(P.get(4, R0 - 1))
-            if found:
-                P.set(8, R0, found[0])
-                P.set(11, R0, found[1])
-            if not has_digit(P.get(11, R0)):
-                P.set(11, R0, "0")
-            P.set(10, R1, T2(rnum(ssaldo[k - 1][4])))
-            P.set(9, R1, sbase[k - 1][2])
-            P.set(12, R1, sbase[k - 1][4])
-            P.set(13, R1, T2(rnum(P.get(7, R0 - 1)) - rnum(P.get(11, R0))))
-            P.set(14, R1, T2(rnum(P.get(12, R1)) + rnum(P.get(13, R1))))
-            P.set(15, R1, splanos[k - 1][0])
-        x = 1
-        for j in range(1, len(index)):
-            if idx(0, j) == sbase[k - 1][3]:
-                x = j
-        first_block = k == 1
-        for r in range(R0, P.rows):
-            if r == 1:
-                continue
-            p = x if first_block else x - 1
-            P.set(0, r, idx(32, p))
-            P.set(1, r, idx(0, p))
-            P.set(2, r, idx(d, p))
-            h = rnum(idx(33, p)) if has_digit(idx(33, p)) else D(1)
-            if first_block:
-                P.set(3, r - 1, idx(32, x))
-                P.set(3, r, idx(32, x))
-            else:
-                P.set(3, r, idx(32, x))
-            found = find_amort(P.get(4, r - 1))
-            if found:
-                P.set(8, r, found[0])
-                P.set(11, r, found[1])
-            if not has_digit(P.get(11, r)):
-                P.set(11, r, "0")
-            if not first_block:
-                if not has_digit(P.get(2, r)):
-                    break
-                if not has_digit(P.get(7, r - 1)):
-                    P.set(7, r - 1, "0")
-            if has_digit(P.get(7, r - 1)):
-                P.set(5, r, T2(carried(r) * (1 + rnum(P.get(2, r)) / 100) / h))
-            if has_digit(P.get(6, r)):
-                P.set(7, r, T2(rnum(P.get(5, r)) * (1 + rnum(P.get(6, r)) / 100)))
-            if not first_block and has_digit(P.get(14, r)):
-                P.set(5, r, T2(carried(r) * (1 + rnum(P.get(2, r)) / 100) / h))
-                if not has_digit(P.get(6, r)):
-                    P.set(6, r, "0")
-                P.set(7, r, T2(rnum(P.get(5, r)) * (1 + rnum(P.get(6, r)) / 100)))
-            x += 1
-    headers = ["Moeda do inicio do período de rendimento", "Período de Rendimento", "Rendimento (%)",
-               "Moeda do inicio do mês de crédito em conta", "Mês do crédito em conta",
-               "Valor corrigido a partir da base de cálculo", "Juros", "Valor + Juros"]
-    for c, t in enumerate(headers):
-        P.set(c, 0, t)
-    # "Finalizar": amortisation amounts negative, the interest columns' headers.
-    for r in range(1, P.rows):
-        if P.get(11, r) != "0":
-            P.set(11, r, "-" + P.get(11, r))
-    if comjuros:
-        P.set(6, 0, "Juros")
-        P.set(7, 0, "Juros + Valor")
-    else:
-        for r in range(P.rows):
-            P.set(6, r, "")
-        P.set(7, 0, "Valor")
-    return P
-
-
-def period_rows(s):
-    """STJuros after the interest page: the row percentages and the total, each
-    followed by "%"."""
-    rows = [["Data Inicial", "Data Final", "Juros %", ""]]
-    for (a, b, rate) in s["period"]:
-        y, m, _ = entre_datas(parse_date(a), parse_date(b))
-        rows.append([a, b, rate, T4(rnum(rate) * (y * 12 + m)) + "%"])
-    rows.append(["", "", "Total", T2(sum((rnum(r[3]) for r in rows[1:]), D(0))) + "%"])
-    return rows
-
-
-MONTH_STYLE = [
-    "div.conteudodatabela {", "\twidth: 65%;\t\t/* table width will be 99% of this*/",
-    "\theight: 200px; \t/* must be greater than tbody*/", "\toverflow: auto;", "\tmargin: 0 auto;", "\t}",
-    "table {", "\twidth: 99%;\t\t/*100% of container produces horiz. scroll in Mozilla*/", "\tborder: none;", "}",
-    "table>tbody\t{  /* child selector syntax which IE6 and older do not support*/", "\toverflow: auto;",
-    "\theight: 200px;", "\toverflow-x: hidden;", "\t}",
-    "thead tr\t{", "\tposition:{pos};", "\ttop: expression(offsetParent.scrollTop); /*IE5+ only*/", "\t}",
-    "thead td, thead th {", "\ttext-align: center;", "\tfont-size:{F}.0pt;", "\tfont-weight: bold;",
-    "\tborder-top: solid 1px #d8d8d8;", "\t}",
-    "td\t{", "\tcolor: #000;", "\tpadding-right: 2px;", "\tfont-size:{F}.0pt;", "\ttext-align: right;",
-    "\tborder-bottom: solid 1px #d8d8d8;", "\tborder-left: solid 1px #d8d8d8;", "\tborder-right: solid 1px #d8d8d8;",
-    "\t}",
-    "{tfoot}", "      position: {pos2};", "      overflow-x: hidden;",
-    "      top: expression(parentNode.parentNode.offsetHeight >=", "{expr}", "      }",
-    "tfoot td\t{", "\ttext-align: center;", "\tfont-size:{F}.0pt;", "\tfont-weight: bold;",
-    "\tborder-top: solid 1px slategray;", "\t}",
-    "td:last-child {padding-right: 20px;} /*prevent Mozilla scrollbar from hiding cell content*/",
-    "</style>", "<!-- Estilo para impressão -->", '<style type="text/css" media="print">',
-    "div.conteudodatabela {overflow: visible;\t}", "table>tbody\t{overflow: visible; }",
-    "td {height: 14pt;} /*adds control for test purposes*/", "thead td\t{font-size:{F}.0pt;\t}",
-    "tfoot td\t{", "\ttext-align: center;", "\tfont-size:{F}.0pt;", "\tborder-bottom: solid 1px slategray;", "\t}",
-    "thead\t{display: table-header-group;\t}", "tfoot\t{display: table-footer-group;\t}",
-    "thead th, thead td\t{position: {pos3}; }",
-    "thead tr\t{position: {pos3}; } /*prevent problem if print after scrolling table*/",
-    "table tfoot tr {     position: {pos3};    }",
-]
-
-
-def style_lines(F, federal):
-    if federal:
-        subst = {"{pos}": "fixed", "{pos2}": "fixed", "{pos3}": "fixed", "{tfoot}": "table tfoot tr {",
-                 "{expr}": "\t  offsetParent.offsetHeight ? 0 - parentNode.parentNode.offsetHeight "
-                           "offsetParent.offsetHeight + offsetParent.scrollTop : 0);"}
-    else:
-        subst = {"{pos}": "relative", "{pos2}": "relative", "{pos3}": "static", "{tfoot}": "table tfoot tr { ",
-                 "{expr}": "\t  offsetParent.offsetHeight ? 0 - parentNode.parentNode.offsetHeight + "
-                           "offsetParent.offsetHeight + offsetParent.scrollTop : 0);"}
-    out = ['<style type="text/css">']
-    for t in MONTH_STYLE:
-        for key, value in subst.items():
-            t = t.replace(key, value)
-        out.append(t.replace("{F}", F))
-    if federal:
-        out += [".quebrapagina {   page-break-before: always;}", "</style>"]
-    out += ["</style></head> ", "<body>"]
-    return out
-
-
+STJUROS_HEADER = ["Data Inicial", "Data Final", "Juros %", ""]
 SP_NOTES = "<tr><td> Índices usados: Tribunal de Justiça de São Paulo (OTN / IPC / INPC / IPC-r / INPC) </td></tr>\r"
 JF_NOTES = "<tr><td> Índices usados: Justiça Federal (OTN/IPC/BTN/IPC/INPC/IPCA/UFIR/IPCA-E) </td></tr>\r"
-KEYWORDS = ('<meta name="keywords" content="fixed table header; non-scroll header; fixed footer; freeze header; '
-            'CSS tips; print repeating headers; print repeating footers">')
-
-
 def month_calculation(s, federal):
     index = load_tab(s["table"])
-
-    def index_currency(plan):
-        for row in index[1:]:
-            if row[0] == plan[1]:
-                return cell([row], 32, 0)
-        return ""
-
-    s["currency"] = index_currency
+    s["currency"] = currency_of(index)
     plans, splanos, sbase, ssaldo = plan_rows_of(s)
     for row in ssaldo:  # "Finalizar" rewrites the balances
         row[4] = T2(rnum(row[4]))
-    P = court_sheet(s, index, splanos, sbase, ssaldo, plans)
-    st = period_rows(s)
+    # The court tables' spreadsheet: no purge application grid, the monthly
+    # interest written with "%", the carried amount of column 13 not divided.
+    comjuros = s.get("comjuros", False)
+    P = spreadsheet(splanos, sbase, ssaldo, amort_table(splanos, s.get("amort", {})), s.get("monthly", []),
+                    comjuros, index=index, interest_suffix="%")
+    finalise_sheet(P, comjuros, negate_empty=True)
+    st = [STJUROS_HEADER] + period_interest_rows(s["period"], suffix="%")
 
     F, N = s["font"]
     span = span_line(F, N)
@@ -565,7 +300,7 @@ def month_calculation(s, federal):
         add("  " + KEYWORDS)
     else:
         add(KEYWORDS)
-    L.extend(style_lines(F, federal))
+    L.extend(style_lines(F, fixed=federal) + ["</style></head> ", "<body>"])
     add(span)
     for line in s["memo1"]:
         add("<tr><td><div align=Justify><p><b>" + line + "</b></p></div></td></tr>")
@@ -574,39 +309,17 @@ def month_calculation(s, federal):
     if federal:
         add(JF_NOTES)
         for k, cr in enumerate(plans):
-            L.extend(worded_explanation(k, cr, ssaldo, sbase, state=False))
+            L.extend(worded_explanation(k, cr, ssaldo, sbase))
         add("</span>")
     else:
         add(SP_NOTES)
         add("</br></br> DEMONSTRATIVO DAS DIFERENÇAS DEVIDAS </br></br>")
-        add("<table>")
-        add("<tr><td>Data</td><td>a) Saldo</td><td>b) Índice aplicado pelo Banco</td><td>c) Juros remuneratórios</td>"
-            "<td>d) Saldo corrigido (a x (b + c))</td><td>e) INPC-IBGE</td><td>f) Juros remuneratórios</td>"
-            "<td>g) Saldo corrigido (a x (e + f))</td><td>Percentual devido</td><td>Diferença devida (g - d)</td></tr>")
-        for k, cr in enumerate(plans):
-            a = rnum(ssaldo[k][4])
-            m = cat(cr, 1)
-            c = rnum(cat(cr, 3)) if has_digit(cat(cr, 3)) else D(1)
-
-            def corrected(pct):
-                if not has_digit(pct):
-                    return D(0)
-                v = a * ((rnum(pct) * D("1.005") + D("0.5")) / 100 + 1)
-                return v / c if m == "01/1989" else v
-
-            b, e = cat(cr, 6), cat(cr, 8)
-            add("<tr><td>" + m + "</td><td>" + ssaldo[k][4] + "</td><td>" + b + "%</td>" + "<td>0,5%</td><td>" +
-                T2(corrected(b)) + "</td>" + "<td>" + e + "%</td><td>0,5%</td><td>" + T2(corrected(e)) + "</td>" +
-                "<td>" + sbase[k][2] + "%</td>" + "<td>" + sbase[k][4] + "</td></tr>")
-        add("</table></br>")
-    add("<tr><td><p>&nbsp;</p></td></tr>")
+        L.extend(differences_table(plans, ssaldo, sbase))
     if federal:
+        L.extend(opening_lines(ssaldo, sbase))
+    else:
         add("<tr><td><p>&nbsp;</p></td></tr>")
-        add("<tr><td><b> Valor em conta em " + ssaldo[0][1] + " = " + ssaldo[0][2] + T2(rnum(ssaldo[0][4])) +
-            "</b></td></tr>")
-        add("<tr><td><b> Diferença faltante em conta no mês seguinte em % = " + T4(rnum(sbase[0][2])) +
-            "</b></td></tr>")
-    add("<p>&nbsp;</p>")
+        add("<p>&nbsp;</p>")
 
     add("<body>\r\n<table border =0  span " + style + "\r\n")
     last = P.rows - 1
@@ -654,11 +367,8 @@ def month_calculation(s, federal):
         add("<p>&nbsp;<p/>")
         add('<div align="Center">')
         add("<Center>")
-        kind, e = s["fee"]
-        assert kind == "por"
-        fee = G * rnum(e) / 100
-        add("</br><b>Honorários = " + T2(G) + " X " + e + "% = " + T2(fee) + "</b>")
-        add("</br><b>TOTAL + Honorários= " + T2(G + fee) + "</b>")
+        e, fee = percent_fee(s, G)
+        L.extend(percent_fee_lines(G, e, fee, G + fee))
     add(span)
     for line in s["memo2"]:
         add("<tr><td><div align=Justify>" + line + "</div></td></tr>")

@@ -164,106 +164,84 @@ CATALOGUE = load_tab("planos2.ini")
 APPLICATION = load_tab("indice2.ini")
 
 
-def idx(col, row):
-    cells = INDEX[row]
-    return cells[col] if col < len(cells) else ""
-
-
 def cat_row(name):
-    for i in range(1, len(CATALOGUE)):
-        if CATALOGUE[i][0] == name:
-            return CATALOGUE[i]
-    return None
+    for row in CATALOGUE[1:]:
+        if row[0] == name:
+            return row
+    raise KeyError(name)
 
 
 def cat(row, col):
     return row[col] if col < len(row) else ""
 
 
+def plan_divisor(row):
+    """The currency divisor of a catalogue plan (column 3), 1 where it is empty."""
+    c3 = cat(row, 3)
+    return num(c3) if has_digit(c3) else Decimal(1)
+
+
 # ---------------------------------------------------------------------------
-# The calculation
+# Calculation steps shared with the court-table calculators (court_reference.py)
 
 
-class Scenario:
-    """What the user ticks and types (texts as they stand after the grids are left)."""
+def plan_grids(plan_rows, until, balances, currency=lambda row: row[4], cnaou=False):
+    """SPlanos, SBase and SSaldo once the differences are written (step 2).
 
-    def __init__(self, name, **kw):
-        self.name = name
-        self.plans = kw["plans"]                  # catalogue plan names
-        self.until = kw["until"]                  # "Atualizar até"
-        self.balances = kw["balances"]            # (Dia base, Saldo) per plan
-        self.rtr = kw.get("rtr", False)
-        self.cnaou = kw.get("cnaou", False)
-        self.period = kw.get("period", [])        # (start, end, rate)
-        self.prorata = kw.get("prorata", False)
-        self.monthly = kw.get("monthly", [])      # (start, end, rate, "Sim"/"Não")
-        self.comjuros = kw.get("comjuros", False)
-        self.amort = kw.get("amort", {})          # month -> (description, amount)
-        self.fee = kw.get("fee")                  # None, ("por", text) or ("valor", text)
-        self.memo1 = kw.get("memo1", [])
-        self.memo2 = kw.get("memo2", [])
-        self.font = kw.get("font", ("8", ""))
-        self.notes = kw.get("notes", True)
-        self.apply = kw.get("apply", [])         # months switched to "Sim" in the purge application grid
-
-
-def compute(s):
-    res = {}
-    plan_rows = [cat_row(p) for p in s.plans]
-    # Plan list: SPlanos and SBase.
-    splanos = [(r[0], r[1]) for r in plan_rows] + [("Atualizar até", s.until)]
-    sbase = []
-    for r in plan_rows:
-        pct = r[2]
-        if s.cnaou:
-            pct = F0000(num(pct) / Decimal("1.005"))
+    currency gives the "Moeda" column of SSaldo for a catalogue row; cnaou takes
+    the 0,5% interest out of the difference percentage."""
+    splanos = [(r[0], r[1]) for r in plan_rows] + [("Atualizar até", until)]
+    sbase, ssaldo = [], []
+    for r, (day, bal) in zip(plan_rows, balances):
+        pct = F0000(num(r[2]) / Decimal("1.005")) if cnaou else r[2]
         sbase.append([r[0], r[1], pct, month_text(add_months(parse_month(r[1]), 1)), ""])
-    # Step 1: SSaldo.
-    ssaldo = []
-    for (name, month), r, (day, bal) in zip(splanos, plan_rows, s.balances):
-        ssaldo.append([name, month, r[4], day, bal])
-    # Amortisation month list.
-    amort = []
-    first = parse_month(splanos[0][1])
-    last = parse_month(s.until)
+        ssaldo.append([r[0], r[1], currency(r), day, bal])
+    for k, row in enumerate(sbase):
+        row[4] = T2(num(ssaldo[k][4]) * num(row[2]) / 100 / plan_divisor(plan_rows[k]))
+    return splanos, sbase, ssaldo
+
+
+def amort_table(splanos, amort):
+    """The amortisation month list (every month after the first purge up to
+    "Atualizar até") as (month, description, amount) rows, from the amounts
+    typed per month."""
+    months = []
+    first, last = parse_month(splanos[0][1]), parse_month(splanos[-1][1])
     n = 1
     while True:
         m = add_months(first, n)
-        amort.append(month_text(m))
+        months.append(month_text(m))
         if not m < last:
             break
         n += 1
-    amort_rows = []
     for m in amort:
-        d, v = s.amort.get(m, ("", ""))
-        amort_rows.append((m, d, v))
-    for m in s.amort:
-        assert m in amort, m
-    # Step 2: differences.
-    for k, row in enumerate(sbase):
-        divisor = num(cat(plan_rows[k], 3)) if has_digit(cat(plan_rows[k], 3)) else Decimal(1)
-        row[4] = T2(num(ssaldo[k][4]) * num(row[2]) / 100 / divisor)
-    # Step 4: period interest.
-    stjuros = None
-    if s.period and has_digit(s.period[0][0]):
-        stjuros = []
-        for (a, b, rate) in s.period:
-            y, mo, d = entre_datas(parse_date(a), parse_date(b))
-            m = y * 12 + mo
-            pr = num(rate) / 30 * d if s.prorata else Decimal(0)
-            stjuros.append([a, b, rate, T4(pr + num(rate) * m)])
-        total = sum((num(r[3]) for r in stjuros), Decimal(0))
-        stjuros.append(["", "", "Total", T2(total)])
-    # The purge application grid as "Configurar Índice" left it.
-    application = [[r[0], r[1], "Sim" if r[0] in s.apply else r[2]] for r in APPLICATION[1:]]
-    # Step 5: spreadsheet.
-    P = Grid(16, 2)
-    h = Decimal(1)
+        assert m in months, m
+    return [(m,) + tuple(amort.get(m, ("", ""))) for m in months]
+
+
+def period_interest_rows(period, prorata=False, suffix=""):
+    """STJuros below its header: each period's percentage (rate x whole months,
+    plus rate / 30 x the remaining days with pro rata) and the "Total" row,
+    each followed by suffix."""
+    rows = []
+    for (a, b, rate) in period:
+        y, mo, d = entre_datas(parse_date(a), parse_date(b))
+        pr = num(rate) / 30 * d if prorata else Decimal(0)
+        rows.append([a, b, rate, T4(pr + num(rate) * (y * 12 + mo)) + suffix])
+    total = sum((num(r[3]) for r in rows), Decimal(0))
+    rows.append(["", "", "Total", T2(total) + suffix])
+    return rows
+
+
+def month_rate(monthly):
+    """The monthly interest lookup (devolvejuro) over the (start, end, rate,
+    quarterly) rows: a "Não" row gives its rate; a quarterly row adds its rate
+    up and gives the sum every third lookup, 0 in between."""
     quarter = {"acc": Decimal(0), "count": 1}
 
-    def devolvejuro(date):
+    def lookup(date):
         result = Decimal(0)
-        for (a, b, rate, tri) in s.monthly:
+        for (a, b, rate, tri) in monthly:
             if not (has_digit(a) and has_digit(b) and has_digit(rate)):
                 continue
             if not (parse_date(a) <= date <= parse_date(b)):
@@ -280,6 +258,31 @@ def compute(s):
                     quarter["count"] += 1
                     result = Decimal(0)
         return result
+
+    return lookup
+
+
+SHEET_HEADERS = ["Moeda do inicio do período de rendimento", "Período de Rendimento", "Rendimento (%)",
+                 "Moeda do inicio do mês de crédito em conta", "Mês do crédito em conta",
+                 "Valor corrigido a partir da base de cálculo", "Juros", "Valor + Juros"]
+
+
+def spreadsheet(splanos, sbase, ssaldo, amort_rows, monthly, comjuros, index=INDEX, application=(),
+                interest_suffix="", divisors=None):
+    """The month-by-month spreadsheet (planilha) as entering its page leaves it.
+
+    index is the yield or court table read month by month; application the
+    purge application grid (a month switched to "Sim" takes its percentage
+    instead of the table's); interest_suffix follows the monthly interest
+    column's values ("0" or the rate); divisors, one per plan, divide the
+    carried amount of column 13 (None: not divided)."""
+    def idx(col, row):
+        cells = index[row]
+        return cells[col] if col < len(cells) else ""
+
+    P = Grid(16, 2)
+    h = Decimal(1)
+    devolvejuro = month_rate(monthly)
 
     def find_amort(month):
         for (m, d, v) in amort_rows:
@@ -303,10 +306,10 @@ def compute(s):
         while True:
             credit = add_months(purge, i)
             row = R0 + i - 1
-            if not s.comjuros:
-                P.set(6, row, "0")
+            if not comjuros:
+                P.set(6, row, "0" + interest_suffix)
             elif P.rows > 2:
-                P.set(6, row, T2(devolvejuro(datetime.date(credit[0], credit[1], 1))))
+                P.set(6, row, T2(devolvejuro(datetime.date(credit[0], credit[1], 1))) + interest_suffix)
             P.set(4, row, month_text(credit))
             P.rows += 1
             if not credit < stop:
@@ -331,13 +334,14 @@ def compute(s):
             P.set(10, R1, T2(num(ssaldo[k - 1][4])))
             P.set(9, R1, sbase[k - 1][2])
             P.set(12, R1, sbase[k - 1][4])
-            c3 = cat(plan_rows[k - 1], 3)
-            c = num(c3) if has_digit(c3) else Decimal(1)
-            P.set(13, R1, T2((num(P.get(7, R0 - 1)) - num(P.get(11, R0))) / c))
+            carried = num(P.get(7, R0 - 1)) - num(P.get(11, R0))
+            if divisors is not None:
+                carried /= divisors[k - 1]
+            P.set(13, R1, T2(carried))
             P.set(14, R1, T2(num(P.get(12, R1)) + num(P.get(13, R1))))
             P.set(15, R1, splanos[k - 1][0])
         x = 1
-        for j in range(1, len(INDEX)):
+        for j in range(1, len(index)):
             if idx(0, j) == sbase[k - 1][3]:
                 x = j
         first_block = k == 1
@@ -378,28 +382,78 @@ def compute(s):
                     P.set(6, r, "0")
                 P.set(7, r, T2(num(P.get(5, r)) * (1 + num(P.get(6, r)) / 100)))
             x += 1
-    headers = ["Moeda do inicio do período de rendimento", "Período de Rendimento", "Rendimento (%)",
-               "Moeda do inicio do mês de crédito em conta", "Mês do crédito em conta",
-               "Valor corrigido a partir da base de cálculo", "Juros", "Valor + Juros"]
-    for c, t in enumerate(headers):
+    for c, t in enumerate(SHEET_HEADERS):
         P.set(c, 0, t)
-    res["planilha_step5"] = [P.row(r) for r in range(1, P.rows)]
+    return P
 
-    # "Finalizar".
-    for row in ssaldo:
-        if has_digit(row[4]):
-            row[4] = T2(num(row[4]))
+
+def finalise_sheet(P, comjuros, negate_empty=False):
+    """What "Finalizar" does to planilha: the amortisation amounts (column 11)
+    get a leading "-" unless they are "0" (an empty one too with negate_empty,
+    as the court calculators do), then the interest columns' headers, or the
+    interest column emptied when no monthly interest is paid."""
     for r in range(1, P.rows):
         v = P.get(11, r)
-        if v != "0" and v.strip() != "":
+        if v != "0" and (negate_empty or v.strip() != ""):
             P.set(11, r, "-" + v)
-    if not s.comjuros:
+    if not comjuros:
         for r in range(0, P.rows):
             P.set(6, r, "")
         P.set(7, 0, "Valor")
     else:
         P.set(6, 0, "Juros")
         P.set(7, 0, "Juros + Valor")
+
+
+# ---------------------------------------------------------------------------
+# The calculation
+
+
+class Scenario:
+    """What the user ticks and types (texts as they stand after the grids are left)."""
+
+    def __init__(self, name, **kw):
+        self.name = name
+        self.plans = kw["plans"]                  # catalogue plan names
+        self.until = kw["until"]                  # "Atualizar até"
+        self.balances = kw["balances"]            # (Dia base, Saldo) per plan
+        self.rtr = kw.get("rtr", False)
+        self.cnaou = kw.get("cnaou", False)
+        self.period = kw.get("period", [])        # (start, end, rate)
+        self.prorata = kw.get("prorata", False)
+        self.monthly = kw.get("monthly", [])      # (start, end, rate, "Sim"/"Não")
+        self.comjuros = kw.get("comjuros", False)
+        self.amort = kw.get("amort", {})          # month -> (description, amount)
+        self.fee = kw.get("fee")                  # None, ("por", text) or ("valor", text)
+        self.memo1 = kw.get("memo1", [])
+        self.memo2 = kw.get("memo2", [])
+        self.font = kw.get("font", ("8", ""))
+        self.notes = kw.get("notes", True)
+        self.apply = kw.get("apply", [])         # months switched to "Sim" in the purge application grid
+
+
+def compute(s):
+    res = {}
+    plan_rows = [cat_row(p) for p in s.plans]
+    # Steps 1 and 2: SPlanos, SBase, SSaldo and the differences.
+    splanos, sbase, ssaldo = plan_grids(plan_rows, s.until, s.balances, cnaou=s.cnaou)
+    amort_rows = amort_table(splanos, s.amort)
+    # Step 4: period interest.
+    stjuros = None
+    if s.period and has_digit(s.period[0][0]):
+        stjuros = period_interest_rows(s.period, prorata=s.prorata)
+    # The purge application grid as "Configurar Índice" left it.
+    application = [[r[0], r[1], "Sim" if r[0] in s.apply else r[2]] for r in APPLICATION[1:]]
+    # Step 5: spreadsheet.
+    P = spreadsheet(splanos, sbase, ssaldo, amort_rows, s.monthly, s.comjuros, application=application,
+                    divisors=[plan_divisor(r) for r in plan_rows])
+    res["planilha_step5"] = [P.row(r) for r in range(1, P.rows)]
+
+    # "Finalizar".
+    for row in ssaldo:
+        if has_digit(row[4]):
+            row[4] = T2(num(row[4]))
+    finalise_sheet(P, s.comjuros)
     P2 = Grid(18, P.rows)
     for r in range(P.rows):
         P2.set(0, r, P.get(0, r))
@@ -443,43 +497,154 @@ def compute(s):
 # The report
 
 
+MONTH_STYLE = [
+    "div.conteudodatabela {", "\twidth: 65%;\t\t/* table width will be 99% of this*/",
+    "\theight: 200px; \t/* must be greater than tbody*/", "\toverflow: auto;", "\tmargin: 0 auto;", "\t}",
+    "table {", "\twidth: 99%;\t\t/*100% of container produces horiz. scroll in Mozilla*/", "\tborder: none;", "}",
+    "table>tbody\t{  /* child selector syntax which IE6 and older do not support*/", "\toverflow: auto;",
+    "\theight: 200px;", "\toverflow-x: hidden;", "\t}",
+    "thead tr\t{", "\tposition:{pos};", "\ttop: expression(offsetParent.scrollTop); /*IE5+ only*/", "\t}",
+    "thead td, thead th {", "\ttext-align: center;", "\tfont-size:{F}.0pt;", "\tfont-weight: bold;",
+    "\tborder-top: solid 1px #d8d8d8;", "\t}",
+    "td\t{", "\tcolor: #000;", "\tpadding-right: 2px;", "\tfont-size:{F}.0pt;", "\ttext-align: right;",
+    "\tborder-bottom: solid 1px #d8d8d8;", "\tborder-left: solid 1px #d8d8d8;", "\tborder-right: solid 1px #d8d8d8;",
+    "\t}",
+    "{tfoot}", "      position: {pos2};", "      overflow-x: hidden;",
+    "      top: expression(parentNode.parentNode.offsetHeight >=", "{expr}", "      }",
+    "tfoot td\t{", "\ttext-align: center;", "\tfont-size:{F}.0pt;", "\tfont-weight: bold;",
+    "\tborder-top: solid 1px slategray;", "\t}",
+    "td:last-child {padding-right: 20px;} /*prevent Mozilla scrollbar from hiding cell content*/",
+    "</style>", "<!-- Estilo para impressão -->", '<style type="text/css" media="print">',
+    "div.conteudodatabela {overflow: visible;\t}", "table>tbody\t{overflow: visible; }",
+    "td {height: 14pt;} /*adds control for test purposes*/", "thead td\t{font-size:{F}.0pt;\t}",
+    "tfoot td\t{", "\ttext-align: center;", "\tfont-size:{F}.0pt;", "\tborder-bottom: solid 1px slategray;", "\t}",
+    "thead\t{display: table-header-group;\t}", "tfoot\t{display: table-footer-group;\t}",
+    "thead th, thead td\t{position: {pos3}; }",
+    "thead tr\t{position: {pos3}; } /*prevent problem if print after scrolling table*/",
+    "table tfoot tr {     position: {pos3};    }",
+]
+
+KEYWORDS = ('<meta name="keywords" content="fixed table header; non-scroll header; fixed footer; freeze header; '
+            'CSS tips; print repeating headers; print repeating footers">')
+
+
+def style_lines(F, fixed):
+    """The style block of the spreadsheet reports at font size F: the fixed
+    variant (savings and federal reports) keeps the header and footer rows
+    fixed and ends with the page-break class; the other (month-by-month court
+    report) lets them scroll and leaves its last "<style>" open."""
+    if fixed:
+        subst = {"{pos}": "fixed", "{pos2}": "fixed", "{pos3}": "fixed", "{tfoot}": "table tfoot tr {",
+                 "{expr}": "\t  offsetParent.offsetHeight ? 0 - parentNode.parentNode.offsetHeight "
+                           "offsetParent.offsetHeight + offsetParent.scrollTop : 0);"}
+    else:
+        subst = {"{pos}": "relative", "{pos2}": "relative", "{pos3}": "static", "{tfoot}": "table tfoot tr { ",
+                 "{expr}": "\t  offsetParent.offsetHeight ? 0 - parentNode.parentNode.offsetHeight + "
+                           "offsetParent.offsetHeight + offsetParent.scrollTop : 0);"}
+    out = ['<style type="text/css">']
+    for t in MONTH_STYLE:
+        for key, value in subst.items():
+            t = t.replace(key, value)
+        out.append(t.replace("{F}", F))
+    if fixed:
+        out += [".quebrapagina {   page-break-before: always;}", "</style>"]
+    return out
+
+
+def span_line(S, N):
+    return '<span style="font-size:' + S + ".0pt;font-family:" + N + '">'
+
+
+def differences_table(plan_rows, ssaldo, sbase, column_c="c) Juros remuneratórios", naou=False):
+    """The demonstration of the differences: per plan the balance corrected by
+    the bank's percentage and by the claimed one, each with 0,5% interest (none
+    with naou), the plan of 01/1989 divided by its currency divisor."""
+    L = ["<table>",
+         "<tr><td>Data</td><td>a) Saldo</td><td>b) Índice aplicado pelo Banco</td><td>" + column_c +
+         "</td><td>d) Saldo corrigido (a x (b + c))</td><td>e) INPC-IBGE</td><td>f) Juros remuneratórios</td>"
+         "<td>g) Saldo corrigido (a x (e + f))</td><td>Percentual devido</td><td>Diferença devida (g - d)</td></tr>"]
+    for k, cr in enumerate(plan_rows):
+        a = num(ssaldo[k][4])
+        div = plan_divisor(cr) if cat(cr, 1) == "01/1989" else Decimal(1)
+        b, e = cat(cr, 6), cat(cr, 8)
+
+        def corrected(v):
+            if not has_digit(v):
+                return Decimal(0)
+            if naou:
+                return a * (1 + num(v) / 100) / div
+            return a * (1 + (Decimal("0.5") + Decimal("1.005") * num(v)) / 100) / div
+
+        i1, i2 = ("<td>0,0%</td><td>", "%</td><td>0,0%</td><td>") if naou else \
+                 ("<td>0,5%</td><td>", "%</td><td>0,5%</td><td>")
+        L.append("<tr><td>" + cat(cr, 1) + "</td><td>" + ssaldo[k][4] + "</td><td>" + b + "%</td>" + i1 +
+                 T2(corrected(b)) + "</td>" + "<td>" + e + i2 + T2(corrected(e)) + "</td>" + "<td>" +
+                 sbase[k][2] + "%</td>" + "<td>" + sbase[k][4] + "</td></tr>")
+    L.append("</table></br>")
+    return L
+
+
+def worded_explanation(k, cr, ssaldo, sbase, bold_opening=False):
+    """The worded notes of plan k (catalogue row cr): balance, the two
+    percentages with 0,5% interest, their difference and the missing amount.
+    bold_opening sets the whole first line in bold (the state court
+    calculator) instead of the balance only."""
+    L = []
+    sa, sb = ssaldo[k], sbase[k]
+    if bold_opening:
+        L.append("<p><tr><td><b>" + sa[0] + " - saldo em conta em " + sa[3] + "/" + sb[1] + " = " + sa[2] + sa[4] +
+                 "</b></td></tr>")
+    else:
+        L.append("<p><tr><td>" + sa[0] + " - saldo em conta em " + sa[3] + "/" + sb[1] + " = <b>" + sa[2] + sa[4] +
+                 "</b></td></tr>")
+    L.append("<p><tr><td> Percentual de correção monetária com base na variação da " + cat(cr, 5) + " para " +
+             cat(cr, 1) + ": " + cat(cr, 6) + ". </td></tr>")
+    L.append("<p><tr><td> Variação com base no " + cat(cr, 7) + " para " + sb[3] + ": " + cat(cr, 8) + " </td></tr>")
+    b, e = cat(cr, 6), cat(cr, 8)
+    B = Decimal("0.5") + Decimal("1.005") * num(b) if has_digit(b) else Decimal(0)
+    R = Decimal("0.5") + Decimal("1.005") * num(e) if has_digit(e) else Decimal(0)
+    if has_digit(b):
+        L.append("<p><tr><td> " + b + " + 0,5% de juros = " + T4(B) + "% </td></tr>")
+    if has_digit(e):
+        L.append("<p><tr><td> " + e + " + 0,5% de juros = " + T4(R) + "% </td></tr>")
+    if has_digit(b) and has_digit(e):
+        L.append("<p><tr><td> " + T4(R) + "% - " + T4(B) + "% = <b>" + T4(R - B) + "%</b> </td></tr>")
+        if has_digit(cat(cr, 3)):
+            L.append("<p><tr><td> Valor faltante em conta em " + sb[3] + " = " + sa[4] + "X " + T4(R - B) + "% : " +
+                     cat(cr, 3) + " = <b>" + cat(cr, 9) + " " + sb[4] + "</b></td></tr>")
+        else:
+            L.append("<p><tr><td> Valor faltante em conta em " + sb[3] + " = " + sa[4] + "X " + T4(R - B) + "% = <b>" +
+                     cat(cr, 4) + " " + sb[4] + "</b></td></tr>")
+    return L
+
+
+def opening_lines(ssaldo, sbase):
+    """The lines before the spreadsheet: the first plan's balance and its
+    missing percentage."""
+    return ["<tr><td><p>&nbsp;</p></td></tr>",
+            "<tr><td><p>&nbsp;</p></td></tr>",
+            "<tr><td><b> Valor em conta em " + ssaldo[0][1] + " = " + ssaldo[0][2] + T2(num(ssaldo[0][4])) +
+            "</b></td></tr>",
+            "<tr><td><b> Diferença faltante em conta no mês seguinte em % = " + T4(num(sbase[0][2])) +
+            "</b></td></tr>",
+            "<p>&nbsp;</p>"]
+
+
+def percent_fee_lines(G, text, fee, total_fees):
+    """The fee lines of a fee given as a percentage (text) of the total G."""
+    return ["</br><b>Honorários = " + T2(G) + " X " + text + "% = " + T2(fee) + "</b>",
+            "</br><b>TOTAL + Honorários= " + T2(total_fees) + "</b>"]
+
+
 def report(s, res, P, P2, plan_rows, F, Ptext, G, fee, total_fees, with_interest):
     S, N = s.font
     L = []
     add = L.append
     add("<html><head>\r\n<title>Atualização</title>\r\n</head>")
     add("<body>")
-    add('  <meta name="keywords" content="fixed table header; non-scroll header; fixed footer; freeze header; CSS tips; print repeating headers; print repeating footers">')
-    add('<style type="text/css">')
-    for t in ["div.conteudodatabela {", "\twidth: 65%;\t\t/* table width will be 99% of this*/",
-              "\theight: 200px; \t/* must be greater than tbody*/", "\toverflow: auto;", "\tmargin: 0 auto;", "\t}",
-              "table {", "\twidth: 99%;\t\t/*100% of container produces horiz. scroll in Mozilla*/", "\tborder: none;", "}",
-              "table>tbody\t{  /* child selector syntax which IE6 and older do not support*/", "\toverflow: auto;",
-              "\theight: 200px;", "\toverflow-x: hidden;", "\t}",
-              "thead tr\t{", "\tposition:fixed;", "\ttop: expression(offsetParent.scrollTop); /*IE5+ only*/", "\t}",
-              "thead td, thead th {", "\ttext-align: center;", "\tfont-size:" + S + ".0pt;", "\tfont-weight: bold;",
-              "\tborder-top: solid 1px #d8d8d8;", "\t}",
-              "td\t{", "\tcolor: #000;", "\tpadding-right: 2px;", "\tfont-size:" + S + ".0pt;", "\ttext-align: right;",
-              "\tborder-bottom: solid 1px #d8d8d8;", "\tborder-left: solid 1px #d8d8d8;",
-              "\tborder-right: solid 1px #d8d8d8;", "\t}",
-              "table tfoot tr {", "      position: fixed;", "      overflow-x: hidden;",
-              "      top: expression(parentNode.parentNode.offsetHeight >=",
-              "\t  offsetParent.offsetHeight ? 0 - parentNode.parentNode.offsetHeight offsetParent.offsetHeight + offsetParent.scrollTop : 0);",
-              "      }",
-              "tfoot td\t{", "\ttext-align: center;", "\tfont-size:" + S + ".0pt;", "\tfont-weight: bold;",
-              "\tborder-top: solid 1px slategray;", "\t}",
-              "td:last-child {padding-right: 20px;} /*prevent Mozilla scrollbar from hiding cell content*/",
-              "</style>", "<!-- Estilo para impressão -->",
-              '<style type="text/css" media="print">', "div.conteudodatabela {overflow: visible;\t}",
-              "table>tbody\t{overflow: visible; }", "td {height: 14pt;} /*adds control for test purposes*/",
-              "thead td\t{font-size:" + S + ".0pt;\t}", "tfoot td\t{", "\ttext-align: center;",
-              "\tfont-size:" + S + ".0pt;", "\tborder-bottom: solid 1px slategray;", "\t}",
-              "thead\t{display: table-header-group;\t}", "tfoot\t{display: table-footer-group;\t}",
-              "thead th, thead td\t{position: fixed; }",
-              "thead tr\t{position: fixed; } /*prevent problem if print after scrolling table*/",
-              "table tfoot tr {     position: fixed;    }", ".quebrapagina {   page-break-before: always;}", "</style>"]:
-        add(t)
-    span = '<span style="font-size:' + S + ".0pt;font-family:" + N + '">'
+    add("  " + KEYWORDS)
+    L.extend(style_lines(S, fixed=True))
+    span = span_line(S, N)
     add(span)
     for line in s.memo1:
         add("<tr><td><div align=Justify><p><b>" + line + "</b></p></div></td></tr>")
@@ -488,63 +653,14 @@ def report(s, res, P, P2, plan_rows, F, Ptext, G, fee, total_fees, with_interest
     if s.notes:
         add(span)
         add("</br> Tabela: Poupança Diária </br>")
-        add("<table>")
         colc = "c) Juros remuneratórios" if s.rtr else "c) Juros remuneratórios (aplicado pelo Banco)"
-        add("<tr><td>Data</td><td>a) Saldo</td><td>b) Índice aplicado pelo Banco</td><td>" + colc +
-            "</td><td>d) Saldo corrigido (a x (b + c))</td><td>e) INPC-IBGE</td><td>f) Juros remuneratórios</td>"
-            "<td>g) Saldo corrigido (a x (e + f))</td><td>Percentual devido</td><td>Diferença devida (g - d)</td></tr>")
-        naou = s.cnaou and not s.rtr
-        for k, cr in enumerate(plan_rows):
-            a = num(ssaldo[k][4])
-            g = num(cat(cr, 3)) if has_digit(cat(cr, 3)) else Decimal(1)
-            div = g if cat(cr, 1) == "01/1989" else Decimal(1)
-            b, e = cat(cr, 6), cat(cr, 8)
-
-            def corrected(v):
-                if not has_digit(v):
-                    return Decimal(0)
-                if naou:
-                    return a * (1 + num(v) / 100) / div
-                return a * (1 + (Decimal("0.5") + Decimal("1.005") * num(v)) / 100) / div
-
-            i1, i2 = ("<td>0,0%</td><td>", "%</td><td>0,0%</td><td>") if naou else \
-                     ("<td>0,5%</td><td>", "%</td><td>0,5%</td><td>")
-            add("<tr><td>" + cat(cr, 1) + "</td><td>" + ssaldo[k][4] + "</td><td>" + b + "%</td>" + i1 +
-                T2(corrected(b)) + "</td>" + "<td>" + e + i2 + T2(corrected(e)) + "</td>" + "<td>" +
-                sbase[k][2] + "%</td>" + "<td>" + sbase[k][4] + "</td></tr>")
-        add("</table></br>")
+        L.extend(differences_table(plan_rows, ssaldo, sbase, colc, naou=s.cnaou and not s.rtr))
         if s.rtr:
             for k, cr in enumerate(plan_rows):
-                add("<p><tr><td>" + ssaldo[k][0] + " - saldo em conta em " + ssaldo[k][3] + "/" + sbase[k][1] +
-                    " = <b>" + ssaldo[k][2] + ssaldo[k][4] + "</b></td></tr>")
-                add("<p><tr><td> Percentual de correção monetária com base na variação da " + cat(cr, 5) +
-                    " para " + cat(cr, 1) + ": " + cat(cr, 6) + ". </td></tr>")
-                add("<p><tr><td> Variação com base no " + cat(cr, 7) + " para " + sbase[k][3] + ": " +
-                    cat(cr, 8) + " </td></tr>")
-                p = q = None
-                if has_digit(cat(cr, 6)):
-                    p = Decimal("0.5") + Decimal("1.005") * num(cat(cr, 6))
-                    add("<p><tr><td> " + cat(cr, 6) + " + 0,5% de juros = " + T4(p) + "% </td></tr>")
-                if has_digit(cat(cr, 8)):
-                    q = Decimal("0.5") + Decimal("1.005") * num(cat(cr, 8))
-                    add("<p><tr><td> " + cat(cr, 8) + " + 0,5% de juros = " + T4(q) + "% </td></tr>")
-                if p is not None and q is not None:
-                    add("<p><tr><td> " + T4(q) + "% - " + T4(p) + "% = <b>" + T4(q - p) + "%</b> </td></tr>")
-                    if has_digit(cat(cr, 3)):
-                        add("<p><tr><td> Valor faltante em conta em " + sbase[k][3] + " = " + ssaldo[k][4] + "X " +
-                            T4(q - p) + "% : " + cat(cr, 3) + " = <b>" + cat(cr, 9) + " " + sbase[k][4] +
-                            "</b></td></tr>")
-                    else:
-                        add("<p><tr><td> Valor faltante em conta em " + sbase[k][3] + " = " + ssaldo[k][4] + "X " +
-                            T4(q - p) + "% = <b>" + cat(cr, 4) + " " + sbase[k][4] + "</b></td></tr>")
+                L.extend(worded_explanation(k, cr, ssaldo, sbase))
             add("</table>")
             add("</span>")
-    add("<tr><td><p>&nbsp;</p></td></tr>")
-    add("<tr><td><p>&nbsp;</p></td></tr>")
-    add("<tr><td><b> Valor em conta em " + ssaldo[0][1] + " = " + ssaldo[0][2] + T2(num(ssaldo[0][4])) +
-        "</b></td></tr>")
-    add("<tr><td><b> Diferença faltante em conta no mês seguinte em % = " + T4(num(sbase[0][2])) + "</b></td></tr>")
-    add("<p>&nbsp;</p>")
+    L.extend(opening_lines(ssaldo, sbase))
     add("</span></table>")
 
     def cells(grid, r, ncols, bold):
@@ -634,8 +750,7 @@ def report(s, res, P, P2, plan_rows, F, Ptext, G, fee, total_fees, with_interest
     if s.fee:
         kind, text = s.fee
         if kind == "por":
-            add("</br><b>Honorários = " + T2(G) + " X " + text + "% = " + T2(fee) + "</b>")
-            add("</br><b>TOTAL + Honorários= " + T2(total_fees) + "</b>")
+            L.extend(percent_fee_lines(G, text, fee, total_fees))
         else:
             add("</br><b>Honorários = " + T2(fee) + "</b>")
             add("</br><b>TOTAL + Honorários = " + T2(total_fees) + "</b>")
