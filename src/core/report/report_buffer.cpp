@@ -35,6 +35,10 @@ std::string ReportBuffer::bytes() const {
     return out;
 }
 
-void ReportBuffer::saveToFile(const std::string& path) const { writeFileAtomic(path, bytes()); }
+// A report is a working file: every "Finalizar" writes it anew from the
+// calculation, so it does not wait for the disk (see Durability::Working).
+void ReportBuffer::saveToFile(const std::string& path) const {
+    writeFileAtomic(path, bytes(), Durability::Working);
+}
 
 }  // namespace core

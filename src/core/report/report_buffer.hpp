@@ -29,8 +29,9 @@ public:
     std::string text() const;
     // The file contents: text() converted to Windows-1252.
     std::string bytes() const;
-    // Writes bytes() to the file atomically: a failed write leaves an earlier
-    // file untouched. Throws FileError.
+    // Writes bytes() to the file atomically as a working file
+    // (Durability::Working): a failed write leaves an earlier file untouched.
+    // Throws FileError.
     void saveToFile(const std::string& path) const;
 
 private:

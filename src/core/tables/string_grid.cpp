@@ -33,8 +33,9 @@ std::string* StringGrid::storeCell(int col, int row) {
     // (an empty stored cell reads as one never stored), so that filling a grid
     // cell by cell does not grow its storage step by step.
     if (row >= static_cast<int>(cells_.size())) {
-        if (cells_.capacity() < static_cast<std::size_t>(std::max(row + 1, rows_)))
-            cells_.reserve(static_cast<std::size_t>(std::max(row + 1, rows_)));
+        // Grown at least geometrically, as rows are often added one by one.
+        const std::size_t want = static_cast<std::size_t>(std::max(row + 1, rows_));
+        if (cells_.capacity() < want) cells_.reserve(std::max(want, 2 * cells_.capacity()));
         cells_.resize(row + 1);
     }
     auto& cells = cells_[row];

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -123,6 +124,31 @@ TEST(AtomicFile, FailuresAreFileErrorsAndKeepTheOldFile) {
     }
     EXPECT_TRUE(fs::is_directory(tmp.file("pasta")));
     EXPECT_EQ(tmp.names(), Lines{"pasta"});
+}
+
+// A working file is written and replaced as atomically as a flushed one; its
+// failures are the same and leave nothing behind.
+TEST(AtomicFile, WorkingFilesAreReplacedWholeAndFailTheSameWay) {
+    TempDir tmp;
+    fs::create_directories(tmp.file("pasta"));
+    const std::string path = tmp.file("relatorio.htm");
+    const std::string big(300000, 'r');  // more than one write may take
+    writeFileAtomic(path, "old", Durability::Working);
+    writeFileAtomic(path, big, Durability::Working);
+    EXPECT_EQ(readFileBytes(path), big);
+    writeFileAtomic(path, "", Durability::Working);
+    EXPECT_EQ(readFileBytes(path), "");
+    for (const std::string& bad : {tmp.file("pasta"), tmp.file("nao/ha.htm")}) {
+        try {
+            writeFileAtomic(bad, "x", Durability::Working);
+            FAIL() << bad;
+        } catch (const FileError& e) {
+            EXPECT_EQ(std::string(e.what()), "Não foi possível gravar o arquivo " + bad);
+        }
+    }
+    Lines names = tmp.names();
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (Lines{"pasta", "relatorio.htm"}));
 }
 
 TEST(SettingsFiles, FontIniReadsNameAndSize) {

@@ -283,8 +283,15 @@ std::string DailyWizard::backupPath() const {
     return workspaceFile(app_.main.meudir, recordBackupName(kind));
 }
 
+// The backup of the last calculation is a working file, written again each
+// time the calculation is finished: it does not wait for the disk. A copy the
+// user saves from it is flushed (see Durability).
+void DailyWizard::writeBackupRecord(RecordKind kind) const {
+    writeFileAtomic(backupPath(), recordBytes(kind, w_), Durability::Working);
+}
+
 void DailyWizard::writeBackup() {
-    writeRecord(*spec_.backupOnLastStep, w_, backupPath());
+    writeBackupRecord(*spec_.backupOnLastStep);
     if (*spec_.backupOnLastStep == RecordKind::Daily) app_.main.edit1 = "diaria";
 }
 
@@ -332,7 +339,7 @@ std::string DailyWizard::finish() {
     }
     if (spec_.backupAfterReport) {
         try {
-            writeRecord(*spec_.backupAfterReport, w_, backupPath());
+            writeBackupRecord(*spec_.backupAfterReport);
         } catch (const FileError& e) {
             ui_.message(e.what());
         }

@@ -110,6 +110,7 @@ private:
     bool refuse(const std::string& text);
     bool checkPlans();
     void writeBackup();
+    void writeBackupRecord(RecordKind kind) const;
     void fillBalanceCurrencies();
 
     AppState& app_;
