@@ -43,7 +43,7 @@ std::string* StringGrid::storeCell(int col, int row) {
     return &cells[col];
 }
 
-void StringGrid::setCell(int col, int row, std::string text) {
+void StringGrid::setCell(int col, int row, std::string&& text) {
     if (row >= 0 && col >= 0 && row < static_cast<int>(cells_.size()) &&
         col < static_cast<int>(cells_[row].size())) {
         cells_[row][col] = std::move(text);

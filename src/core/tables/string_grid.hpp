@@ -33,8 +33,10 @@ public:
         }
         return emptyCell();
     }
-    void setCell(int col, int row, std::string text);
-    // As setCell, copying the text into the cell's own storage (no temporary).
+    void setCell(int col, int row, std::string&& text);
+    // A text kept elsewhere is copied into the cell's own storage (no temporary).
+    void setCell(int col, int row, const std::string& text) { assignCell(col, row, text); }
+    // As setCell, for any text.
     void assignCell(int col, int row, std::string_view text);
 
     // The colCount() visible cells of a row.
