@@ -61,7 +61,10 @@ void StringGrid::assignCell(int col, int row, std::string_view text) {
         return;
     }
     if (text.empty()) return;
-    if (std::string* cell = storeCell(col, row)) cell->assign(text);
+    // The text may be a cell of this grid, which growing the row would move:
+    // it is copied first.
+    std::string copy(text);
+    if (std::string* cell = storeCell(col, row)) *cell = std::move(copy);
 }
 
 std::vector<std::string> StringGrid::row(int r) const {

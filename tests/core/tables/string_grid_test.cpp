@@ -72,6 +72,21 @@ TEST(StringGrid, AssignCellActsAsSetCell) {
     EXPECT_EQ(g.cell(0, 0), "y");
 }
 
+// Copying a cell into a cell of the same grid that is not stored yet grows
+// the storage the source lives in.
+TEST(StringGrid, CellCopiedWithinTheGridWhileItGrows) {
+    StringGrid g(1, 1);
+    g.setCell(0, 0, "curto");
+    g.setCell(1, 0, std::string(40, 'l'));
+    for (int c = 2; c < 40; ++c) g.setCell(c, 0, g.cell(c % 2, 0));  // same row
+    for (int r = 1; r < 40; ++r) g.setCell(0, r, g.cell(0, r - 1));  // rows below
+    EXPECT_EQ(g.cell(38, 0), "curto");
+    EXPECT_EQ(g.cell(39, 0), std::string(40, 'l'));
+    EXPECT_EQ(g.cell(0, 39), "curto");
+    g.assignCell(50, 0, g.cell(1, 0));
+    EXPECT_EQ(g.cell(50, 0), std::string(40, 'l'));
+}
+
 TEST(StringGrid, ClearRowEmptiesOnlyTheVisibleCells) {
     StringGrid g(2, 3);
     g.setRow(1, {"a", "b", "hidden"});
