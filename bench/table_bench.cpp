@@ -17,7 +17,9 @@ core::StringGrid makeTable() {
     for (int c = 0; c < kCols; ++c) g.setCell(c, 0, "Coluna " + std::to_string(c));
     for (int r = 1; r < kRows; ++r) {
         int month = (r - 1) % 12 + 1, year = 1964 + (r - 1) / 12;
-        g.setCell(0, r, (month < 10 ? "0" : "") + std::to_string(month) + "/" + std::to_string(year));
+        std::string text = std::to_string(month);
+        if (month < 10) text.insert(0, 1, '0');
+        g.setCell(0, r, text + "/" + std::to_string(year));
         for (int c = 1; c < kCols; ++c) g.setCell(c, r, "1.234,567890" + std::to_string(c));
     }
     return g;
