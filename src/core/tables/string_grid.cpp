@@ -29,17 +29,28 @@ const std::string& StringGrid::emptyCell() { return kEmpty; }
 
 std::string* StringGrid::storeCell(int col, int row) {
     if (row < 0 || col < 0 || row >= kMaxRows || col >= kMaxCols) return nullptr;
-    // Rows and cells are stored as empty text up to the visible counts at once
-    // (an empty stored cell reads as one never stored), so that filling a grid
-    // cell by cell does not grow its storage step by step.
+    // Room for the visible rows at once (a row without cells takes a few bytes),
+    // grown at least geometrically as rows are often added one by one. Cells
+    // are stored only up to the last one written, with room for at most twice
+    // as many (and no more than the visible columns), so that memory follows
+    // what was written and not the counts a damaged file may claim.
     if (row >= static_cast<int>(cells_.size())) {
-        // Grown at least geometrically, as rows are often added one by one.
         const std::size_t want = static_cast<std::size_t>(std::max(row + 1, rows_));
         if (cells_.capacity() < want) cells_.reserve(std::max(want, 2 * cells_.capacity()));
         cells_.resize(row + 1);
     }
     auto& cells = cells_[row];
-    if (col >= static_cast<int>(cells.size())) cells.resize(std::max(col + 1, cols_));
+    const std::size_t need = static_cast<std::size_t>(col) + 1;
+    if (cells.size() < need) {
+        if (cells.capacity() < need) {
+            const std::size_t room = std::max({need, 2 * cells.capacity(), std::size_t{8}});
+            cells.reserve(std::min(room, std::max(need, static_cast<std::size_t>(cols_))));
+        }
+        if (cells.size() + 1 == need)
+            cells.emplace_back();
+        else
+            cells.resize(need);
+    }
     return &cells[col];
 }
 

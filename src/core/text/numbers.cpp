@@ -176,6 +176,44 @@ struct Decimal {
     int pointPos = 0;  // number of digits before the decimal point
 };
 
+constexpr unsigned long long kPow10[20] = {1ULL,
+                                           10ULL,
+                                           100ULL,
+                                           1000ULL,
+                                           10000ULL,
+                                           100000ULL,
+                                           1000000ULL,
+                                           10000000ULL,
+                                           100000000ULL,
+                                           1000000000ULL,
+                                           10000000000ULL,
+                                           100000000000ULL,
+                                           1000000000000ULL,
+                                           10000000000000ULL,
+                                           100000000000000ULL,
+                                           1000000000000000ULL,
+                                           10000000000000000ULL,
+                                           100000000000000000ULL,
+                                           1000000000000000000ULL,
+                                           10000000000000000000ULL};
+
+// Writes the `count` last decimal digits of v, zeros in front, so that they
+// end just before `end`; two digits at a time.
+void writeDigits(char* end, unsigned long long v, int count) {
+    static constexpr char kPairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
+    for (; count >= 2; count -= 2) {
+        const auto r = static_cast<unsigned>(v % 100);
+        v /= 100;
+        end -= 2;
+        end[0] = kPairs[2 * r];
+        end[1] = kPairs[2 * r + 1];
+    }
+    if (count > 0) *--end = static_cast<char>('0' + v % 10);
+}
+
 // Exact binary-to-decimal expansion for the values amounts and rates take
 // (2^-59 <= |value| < 2^64): the 64-bit mantissa is expanded digit by digit
 // in 128-bit arithmetic and rounded to 18 digits to nearest, ties to even,
@@ -211,29 +249,28 @@ bool toDecimalFast(long double value, Decimal& d) {
     int n = 0;
     int pointPos = 0;
     if (ipart != 0) {
-        char tmp[24];
-        int k = 0;
-        for (unsigned long long v = ipart; v != 0; v /= 10) tmp[k++] = static_cast<char>('0' + v % 10);
+        int k = 1;
+        while (k < 20 && ipart >= kPow10[k]) ++k;
         pointPos = k;
-        while (k > 0 && n < kSignificant + 1) buf[n++] = tmp[--k];
-        // Integer digits beyond the rounding digit: only whether any is non-zero counts.
-        bool rest = false;
-        while (k > 0) rest = rest || tmp[--k] != '0';
-        if (rest) frac |= 1;  // marks a non-zero remainder for the tie test below
+        if (k <= kSignificant + 1) {
+            writeDigits(buf + k, ipart, k);
+            n = k;
+        } else {
+            // Twenty integer digits: the last one is beyond the rounding digit,
+            // and only whether it is non-zero counts.
+            writeDigits(buf + kSignificant + 1, ipart / 10, kSignificant + 1);
+            n = kSignificant + 1;
+            if (ipart % 10 != 0) frac |= 1;  // marks a non-zero remainder for the tie test below
+        }
     }
     if (ipart != 0 && sh <= 64 && n < kSignificant + 1) {
         // Fewer than 64 fraction bits: the remaining digits come out of one
         // product, frac x 10^d < 2^64 x 10^18, which fits in 128 bits.
         const int d = kSignificant + 1 - n;
-        unsigned long long p10 = 1;
-        for (int k = 0; k < d; ++k) p10 *= 10;
-        const u128 t = frac * p10;
-        unsigned long long digits = sh == 0 ? 0 : static_cast<unsigned long long>(t >> sh);
+        const u128 t = frac * kPow10[d];
+        const unsigned long long digits = sh == 0 ? 0 : static_cast<unsigned long long>(t >> sh);
         frac = sh == 0 ? 0 : (t & fracMask);
-        for (int k = kSignificant; k >= n; --k) {
-            buf[k] = static_cast<char>('0' + digits % 10);
-            digits /= 10;
-        }
+        writeDigits(buf + kSignificant + 1, digits, d);
         n = kSignificant + 1;
     }
     while (n < kSignificant + 1) {
@@ -499,17 +536,30 @@ std::string formatfloatx(std::string_view maskText, long double value) {
     const int pad = std::max(mask.minInt - intLen, 0);
 
     const int n = pad + intLen;
-    std::string out;
-    out.reserve(static_cast<std::size_t>(n + n / 3 + fracLen + 3));
-    if (d.negative && !isZero) out += '-';
-    for (int k = 0; k < n; ++k) {
-        if (mask.group && k > 0 && (n - k) % 3 == 0) out += '.';
-        out += k < pad ? '0' : intp[k - pad];
+    const std::size_t length = static_cast<std::size_t>(n + n / 3 + fracLen + 2);
+    std::string out(length, '\0');
+    char* o = out.data();
+    if (d.negative && !isZero) *o++ = '-';
+    if (!mask.group) {
+        std::memset(o, '0', static_cast<std::size_t>(pad));
+        std::memcpy(o + pad, intp, static_cast<std::size_t>(intLen));
+        o += n;
+    } else {
+        int group = n % 3 == 0 ? 3 : n % 3;  // digits before the next "."
+        for (int k = 0; k < n; ++k, --group) {
+            if (group == 0) {
+                *o++ = '.';
+                group = 3;
+            }
+            *o++ = k < pad ? '0' : intp[k - pad];
+        }
     }
     if (fracLen > 0) {
-        out += ',';
-        out.append(fracp, static_cast<std::size_t>(fracLen));
+        *o++ = ',';
+        std::memcpy(o, fracp, static_cast<std::size_t>(fracLen));
+        o += fracLen;
     }
+    out.resize(static_cast<std::size_t>(o - out.data()));
     return out;
 }
 
