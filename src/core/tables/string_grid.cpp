@@ -78,6 +78,16 @@ void StringGrid::assignCell(int col, int row, std::string_view text) {
     if (std::string* cell = storeCell(col, row)) *cell = std::move(copy);
 }
 
+void StringGrid::reserveRow(int row, int cells) {
+    if (row < 0 || row >= kMaxRows || cells <= 0) return;
+    if (row >= static_cast<int>(cells_.size())) {
+        const std::size_t want = static_cast<std::size_t>(std::max(row + 1, rows_));
+        if (cells_.capacity() < want) cells_.reserve(std::max(want, 2 * cells_.capacity()));
+        cells_.resize(row + 1);
+    }
+    cells_[row].reserve(static_cast<std::size_t>(std::min(cells, kMaxCols)));
+}
+
 std::vector<std::string> StringGrid::row(int r) const {
     std::vector<std::string> out;
     out.reserve(cols_);

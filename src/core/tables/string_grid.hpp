@@ -38,6 +38,9 @@ public:
     void setCell(int col, int row, const std::string& text) { assignCell(col, row, text); }
     // As setCell, for any text.
     void assignCell(int col, int row, std::string_view text);
+    // Room for the first `cells` cells of a row about to be filled (capped at
+    // kMaxCols); what the grid reads does not change.
+    void reserveRow(int row, int cells);
 
     // The colCount() visible cells of a row.
     std::vector<std::string> row(int r) const;

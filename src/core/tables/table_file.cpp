@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <cstring>
 
 #include "core/text/cp1252.hpp"
@@ -23,6 +24,30 @@ Bounds normalise(CellRange r) {
     return b;
 }
 
+// The end of the line that starts at pos (its first CR or LF, or the end of
+// the text), and whether the line is all ASCII. Eight bytes at a time while
+// none of them is a CR or a LF.
+std::size_t lineEndOf(const char* data, std::size_t size, std::size_t pos, bool& ascii) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+    std::uint64_t high = 0;
+    std::size_t i = pos;
+    while (i + 8 <= size) {
+        std::uint64_t w;
+        std::memcpy(&w, data + i, 8);
+        const std::uint64_t cr = w ^ (kOnes * '\r');
+        const std::uint64_t lf = w ^ (kOnes * '\n');
+        // Non-zero exactly when some byte of cr or lf is zero.
+        if ((((cr - kOnes) & ~cr) | ((lf - kOnes) & ~lf)) & kHighs) break;
+        high |= w;
+        i += 8;
+    }
+    unsigned char tail = 0;
+    while (i < size && data[i] != '\r' && data[i] != '\n') tail |= static_cast<unsigned char>(data[i++]);
+    ascii = (high & kHighs) == 0 && tail < 0x80;
+    return i;
+}
+
 }  // namespace
 
 bool CSV2Contents(std::string_view bytes, char separator, StringGrid& grid, CellRange range) {
@@ -40,15 +65,14 @@ bool CSV2Contents(std::string_view bytes, char separator, StringGrid& grid, Cell
     const char* const data = text.data();
     const std::size_t size = text.size();
     std::string scratch;
+    int previousCells = 0;
     std::size_t pos = 0;
     for (int i = b.top; pos < size && i <= b.bottom; ++i) {
         // The next line, the position after its break, and whether it is all ASCII.
-        std::size_t end = pos;
-        unsigned char high = 0;
-        while (end < size && data[end] != '\r' && data[end] != '\n') high |= static_cast<unsigned char>(data[end++]);
+        bool ascii = true;
+        const std::size_t end = lineEndOf(data, size, pos, ascii);
         const std::size_t lineBegin = pos;
         const std::size_t lineEnd = end;
-        const bool ascii = high < 0x80;
         pos = end;
         if (pos < size) {
             if (data[pos] == '\r' && pos + 1 < size && data[pos + 1] == '\n') ++pos;
@@ -63,8 +87,12 @@ bool CSV2Contents(std::string_view bytes, char separator, StringGrid& grid, Cell
 
         // A cell is taken while text remains on the line; it runs to the next
         // separator or the end of the line.
+        // Tables are rectangular: the row gets room for as many cells as the
+        // line before had.
+        if (lineEnd > lineBegin && previousCells > 0) grid.reserveRow(i, b.left + previousCells);
         std::size_t p = lineBegin;
-        for (int c = b.left; c <= b.right && p < lineEnd; ++c) {
+        int c = b.left;
+        for (; c <= b.right && p < lineEnd; ++c) {
             if (c >= StringGrid::kMaxCols) return false;
             if (c >= grid.colCount()) {
                 if (grid.colCount() >= StringGrid::kMaxCols) return false;
@@ -82,6 +110,7 @@ bool CSV2Contents(std::string_view bytes, char separator, StringGrid& grid, Cell
             }
             p = q + 1;
         }
+        previousCells = c - b.left;
     }
     return true;
 }

@@ -209,6 +209,23 @@ TEST(TableFileRead, LongLinesAndArbitraryBytesAreRead) {
     }
 }
 
+// Lines are scanned several bytes at a time: a break, a separator and a byte
+// outside ASCII must be found wherever they fall.
+TEST(TableFileRead, BreaksAndCodePageBytesAtEveryOffset) {
+    for (const std::string brk : {"\r\n", "\r", "\n"}) {
+        for (std::size_t k = 0; k <= 18; ++k) {
+            const std::string first(k, 'a');
+            StringGrid g = resetGrid();
+            EXPECT_TRUE(CSV2Contents(first + "\tb\xE7" + brk + "z" + brk + std::string(k, 'c') + "\xE3", '\t', g));
+            EXPECT_EQ(g.cell(0, 0), first) << k;
+            EXPECT_EQ(g.cell(1, 0), "bç") << k;
+            EXPECT_EQ(g.cell(0, 1), "z") << k;
+            EXPECT_EQ(g.cell(0, 2), std::string(k, 'c') + "ã") << k;
+            EXPECT_EQ(g.rowCount(), 3) << k;
+        }
+    }
+}
+
 TEST(TableFileRead, WrittenGridsReadBackUnchanged) {
     std::mt19937 rng(11);
     const std::vector<std::string> pieces = {"", "0", "1.234,56", "mm/aaaa", "Poupança", "€", " ", "\x01"};
