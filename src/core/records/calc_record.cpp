@@ -232,8 +232,8 @@ std::string recordBytes(RecordKind kind, const Window& w) {
     return utf8ToCp1252(text);
 }
 
-void writeRecord(RecordKind kind, const Window& w, const std::string& path) {
-    writeFileAtomic(path, recordBytes(kind, w));
+void writeRecord(RecordKind kind, const Window& w, const std::string& path, Durability durability) {
+    writeFileAtomic(path, recordBytes(kind, w), durability);
 }
 
 std::string planCountRefusal(long long extra, RecordSource source) {

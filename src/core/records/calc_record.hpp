@@ -18,6 +18,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/workspace/atomic_file.hpp"
+
 #include "core/state/control.hpp"
 #include "core/ui/user_interface.hpp"
 
@@ -67,8 +69,10 @@ std::vector<std::string> buildRecord(RecordKind kind, const Window& w);
 // The same lines as file bytes: Windows-1252 (characters outside it become
 // "?"), every line ended by CR LF.
 std::string recordBytes(RecordKind kind, const Window& w);
-// Writes the record to the file, replacing it atomically. Throws FileError.
-void writeRecord(RecordKind kind, const Window& w, const std::string& path);
+// Writes the record to the file, replacing it atomically (a last-calculation
+// backup, rewritten by every calculation, as a working file). Throws FileError.
+void writeRecord(RecordKind kind, const Window& w, const std::string& path,
+                 Durability durability = Durability::Flushed);
 
 struct RecordReadResult {
     enum class Status {

@@ -287,7 +287,7 @@ std::string DailyWizard::backupPath() const {
 // time the calculation is finished: it does not wait for the disk. A copy the
 // user saves from it is flushed (see Durability).
 void DailyWizard::writeBackupRecord(RecordKind kind) const {
-    writeFileAtomic(backupPath(), recordBytes(kind, w_), Durability::Working);
+    writeRecord(kind, w_, backupPath(), Durability::Working);
 }
 
 void DailyWizard::writeBackup() {
