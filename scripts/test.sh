@@ -20,7 +20,7 @@ xvfb-run -a -s "-screen 0 1366x768x24" ctest --test-dir build --output-on-failur
 echo "== build (asan+ubsan) =="
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DEXPURGOS_SANITIZE=ON -DEXPURGOS_BENCH=OFF \
   -DEXPURGOS_GUI=OFF >/dev/null
-cmake --build build-asan -j"$jobs" --target core_tests
+cmake --build build-asan -j"$jobs" --target core_tests expurgos-cli
 echo "== tests (asan+ubsan) =="
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j"$jobs"
