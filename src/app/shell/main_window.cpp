@@ -32,6 +32,7 @@
 #include "app/shell/progress_window.hpp"
 #include "app/shell/report_view.hpp"
 #include "core/project/project_file.hpp"
+#include "core/calc/court/month_calculators.hpp"
 #include "core/shell/launcher.hpp"
 #include "core/shell/legacy_files.hpp"
 #include "core/shell/report_document.hpp"
@@ -567,7 +568,11 @@ void MainWindow::runOpenEntry(const core::OpenEntry& entry) {
         return;
     }
     if (!entry.window.empty() && !ctx_.window(qs(entry.window))) return;
-    if (routineAvailable(entry.routine)) runMainCommand(qs(entry.routine));
+    if (!routineAvailable(entry.routine)) return;
+    // The month-by-month entries name the court whose table the opened file is
+    // computed with: the window takes the entry's caption before it chooses.
+    if (entry.routine == "Abrir1_Click") ctx_.state.formTjspD.setCaption(entry.caption);
+    runMainCommand(qs(entry.routine));
 }
 
 void MainWindow::runMainCommand(const QString& routine) {
@@ -600,7 +605,10 @@ void MainWindow::runMainCommand(const QString& routine) {
         } else if (r == "Abrir1Click") {
             show = core::Abrir1Click(s, ui_);
         } else if (r == "Abrir1_Click") {
+            // A month-by-month file is computed with the table its window's caption
+            // chooses; a state file keeps the table its calculator loaded.
             show = core::Abrir1_Click(s, ui_);
+            if (show == "Form_tjsp_d") core::calc::indicesab(s, ui_);
         } else if (r == "Abrirjf_Click") {
             show = core::Abrirjf_Click(s, ui_);
         } else if (r == "Abrirback") {

@@ -7,7 +7,6 @@
 #include "app/widgets/wizard_bar.hpp"
 #include "app/widgets/wizard_pages.hpp"
 #include "app/windows/window_placement.hpp"
-#include "core/calc/court/month_calculators.hpp"
 
 namespace app {
 
@@ -130,12 +129,6 @@ void DailyBalanceWindow::onButton(const QString& name) {
         runMain(n == "ToolbarButton971" ? design_.newRoutine
                 : n == "SpeedButton18"  ? design_.backupRoutine
                                         : design_.openRoutine);
-        if (n == "SpeedButton5" && design_.tableChoiceAfterOpen) {
-            ctx_.pullAll();
-            core::calc::indicesab(ctx_.state, ui_);
-            ctx_.pushAll();
-            if (ctx_.refreshMain) ctx_.refreshMain();
-        }
     } else if (n == "SpeedButton8") {
         // "Para Salvar o Cálculo Clique Aqui": the calculation saved from its backup.
         if (design_.finishBeforeSave && wizard_.window().at("SpeedButton3").enabled) finish();

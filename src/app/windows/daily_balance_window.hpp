@@ -34,7 +34,6 @@ struct DailyWindowDesign {
     const char* openRoutine;
     const char* saveRoutine;
     bool finishBeforeSave;      // the save button presses "Finalizar" first
-    bool tableChoiceAfterOpen;  // "Abrir" is followed by the caption's table choice
     std::vector<const char*> closes;  // windows hidden when this one is shown
     QSize size;
 };

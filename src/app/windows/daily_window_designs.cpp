@@ -18,7 +18,7 @@ const std::vector<DailyWindowDesign::Frame> kSavingsInterestFrames = {
 const DailyWindowDesign kDailySavingsDesign = {
     "Form2", &core::calc::kDailySavingsSpec, kSavingsInterestFrames,
     "abrirpoupx", "Abrirback", "Abrir1Click", "Salvar1Click",
-    /*finishBeforeSave*/ true, /*tableChoiceAfterOpen*/ false, {"Form5", "Form7"}, QSize(1120, 660),
+    /*finishBeforeSave*/ true, {"Form5", "Form7"}, QSize(1120, 660),
 };
 
 const DailyWindowDesign kStateCourtDesign = {
@@ -28,19 +28,19 @@ const DailyWindowDesign kStateCourtDesign = {
         {"Datejurcompinicial", "Cjc", "Lance aqui os Juros Remuneratórios (juros compostos)  "},
     },
     "DbitosJudiciaisSoPaulo2Click", "Abrirback2", "Abrir1Click", "SalvarspClick",
-    /*finishBeforeSave*/ false, /*tableChoiceAfterOpen*/ false, {"Form2", "Form7"}, QSize(1060, 640),
+    /*finishBeforeSave*/ false, {"Form2", "Form7"}, QSize(1060, 640),
 };
 
 const DailyWindowDesign kMonthByMonthDesign = {
     "Form_tjsp_d", &core::calc::kMonthByMonthSpec, kSavingsInterestFrames,
     "abrirpoupxstj", "Abrirbackstj", "Abrir1_Click", "Salvar1_Click",
-    /*finishBeforeSave*/ true, /*tableChoiceAfterOpen*/ true, {"Form5", "Form7"}, QSize(1120, 660),
+    /*finishBeforeSave*/ true, {"Form5", "Form7"}, QSize(1120, 660),
 };
 
 const DailyWindowDesign kFederalDesign = {
     "Form_jf", &core::calc::kFederalSpec, kSavingsInterestFrames,
     "abrirpoupxjf", "Abrirbacksjf", "Abrirjf_Click", "Salvarjf",
-    /*finishBeforeSave*/ true, /*tableChoiceAfterOpen*/ false, {"Form5", "Form7"}, QSize(1120, 660),
+    /*finishBeforeSave*/ true, {"Form5", "Form7"}, QSize(1120, 660),
 };
 
 }  // namespace app
