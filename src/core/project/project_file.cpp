@@ -169,17 +169,7 @@ bool salvarx(AppState& app, std::string_view option, UserInterface& ui,
     }
 }
 
-std::string projectFileBytes(const std::vector<std::string>& lines) {
-    std::size_t size = 0;
-    for (const auto& line : lines) size += line.size() + 2;
-    std::string bytes;
-    bytes.reserve(size);  // Windows-1252 never takes more bytes than UTF-8
-    for (const auto& line : lines) {
-        appendUtf8ToCp1252(bytes, line);
-        bytes += "\r\n";
-    }
-    return bytes;
-}
+std::string projectFileBytes(const std::vector<std::string>& lines) { return utf8LinesToCp1252(lines); }
 
 bool saveProject(AppState& app, UserInterface& ui) {
     FileDialogRequest request;

@@ -23,17 +23,7 @@ std::string ReportBuffer::text() const {
 
 // Converted text by text: the CR LF between two texts is ASCII and ends any
 // UTF-8 sequence, so the result is that of converting text() whole.
-std::string ReportBuffer::bytes() const {
-    std::size_t size = 0;
-    for (const auto& t : texts_) size += t.size() + 2;
-    std::string out;
-    out.reserve(size);  // Windows-1252 never takes more bytes than UTF-8
-    for (const auto& t : texts_) {
-        appendUtf8ToCp1252(out, t);
-        out += "\r\n";
-    }
-    return out;
-}
+std::string ReportBuffer::bytes() const { return utf8LinesToCp1252(texts_); }
 
 // A report is a working file: every "Finalizar" writes it anew from the
 // calculation, so it does not wait for the disk (see Durability::Working).

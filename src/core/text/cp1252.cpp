@@ -175,6 +175,18 @@ std::string cp1252ToUtf8(std::string_view bytes) {
     return out;
 }
 
+std::string utf8LinesToCp1252(const std::vector<std::string>& lines) {
+    std::size_t size = 0;
+    for (const auto& line : lines) size += line.size() + 2;
+    std::string out;
+    out.reserve(size);  // Windows-1252 never takes more bytes than UTF-8
+    for (const auto& line : lines) {
+        appendUtf8ToCp1252(out, line);
+        out += "\r\n";
+    }
+    return out;
+}
+
 void appendUtf8ToCp1252(std::string& out, std::string_view text) {
     std::size_t pos = 0;
     while (pos < text.size()) {

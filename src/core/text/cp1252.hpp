@@ -21,6 +21,8 @@ void appendCp1252ToUtf8(std::string& out, std::string_view bytes);
 std::string utf8ToCp1252(std::string_view text);
 // The same conversion appended to `out` (no intermediate string).
 void appendUtf8ToCp1252(std::string& out, std::string_view text);
+// The texts converted, each followed by CR LF: the bytes of a line file.
+std::string utf8LinesToCp1252(const std::vector<std::string>& lines);
 
 // True when the bytes start with a UTF-8, UTF-16 LE or UTF-16 BE byte-order mark.
 bool hasByteOrderMark(std::string_view bytes);
