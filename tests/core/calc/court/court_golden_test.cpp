@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "core/calc/report_lines.hpp"
 #include "core/calc/court/month_calculators.hpp"
 #include "core/calc/court/state_calculator.hpp"
 #include "core/shell/launcher.hpp"
@@ -29,28 +30,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> splitLines(const std::string& bytes) {
-    std::vector<std::string> out;
-    std::size_t pos = 0;
-    while (pos < bytes.size()) {
-        std::size_t end = bytes.find("\r\n", pos);
-        if (end == std::string::npos) end = bytes.size();
-        out.push_back(bytes.substr(pos, end - pos));
-        pos = end + 2;
-    }
-    return out;
-}
-
-// The first line where two reports differ, for a readable failure.
-std::string firstDifference(const std::string& actual, const std::string& expected) {
-    const auto a = splitLines(actual), e = splitLines(expected);
-    for (std::size_t i = 0; i < std::max(a.size(), e.size()); ++i) {
-        const std::string got = i < a.size() ? a[i] : "<none>";
-        const std::string want = i < e.size() ? e[i] : "<none>";
-        if (got != want) return "line " + std::to_string(i + 1) + "\n  got:  " + got + "\n  want: " + want;
-    }
-    return "same lines, different bytes";
-}
+using report_test::firstDifference;
 
 class CourtGoldenTest : public ::testing::Test {
 protected:

@@ -9,6 +9,7 @@
 // decimal computation that rounds half up wherever a value passes through a
 // cell ("python3 tests/tools/daily_reference.py --write" rewrites the block
 // between the BEGIN and END lines and the golden reports).
+#include "core/calc/report_lines.hpp"
 #include "core/calc/daily/daily_wizard.hpp"
 
 #include <gtest/gtest.h>
@@ -334,34 +335,12 @@ std::string golden(const std::string& name) {
     return readFileBytes(std::string(EXPURGOS_SOURCE_DIR) + "/tests/data/golden/" + name);
 }
 
-// The lines of a report file (texts holding CR LF count as several lines).
-Lines splitLines(const std::string& bytes) {
-    Lines out;
-    std::size_t pos = 0;
-    while (pos < bytes.size()) {
-        std::size_t end = bytes.find("\r\n", pos);
-        if (end == std::string::npos) end = bytes.size();
-        out.push_back(bytes.substr(pos, end - pos));
-        pos = end + 2;
-    }
-    return out;
-}
-
-// The first line where two reports differ, for a readable failure.
-std::string firstDifference(const std::string& actual, const std::string& expected) {
-    const Lines a = splitLines(actual), e = splitLines(expected);
-    for (std::size_t i = 0; i < std::max(a.size(), e.size()); ++i) {
-        const std::string got = i < a.size() ? a[i] : "<none>";
-        const std::string want = i < e.size() ? e[i] : "<none>";
-        if (got != want) return "line " + std::to_string(i + 1) + "\n  got:  " + got + "\n  want: " + want;
-    }
-    return "same lines, different bytes";
-}
+using report_test::firstDifference;
 
 // The report lines that state the totals and the fees, as UTF-8.
 Lines totalLines(const std::string& bytes) {
     Lines out;
-    for (const std::string& line : splitLines(cp1252ToUtf8(bytes)))
+    for (const std::string& line : report_test::reportLines(cp1252ToUtf8(bytes)))
         if (line.find("TOTAL") != std::string::npos || line.find("Honor") != std::string::npos)
             out.push_back(line);
     return out;
